@@ -1,0 +1,23 @@
+#include "framework/AfxAlloc.h"
+
+#include <new>
+
+#include "framework/AtlThrow.h"
+#include "platform/WinApi.h"
+
+void* AfxAlloc(std::size_t nBytes) {
+    void* p = HeapAlloc(GetProcessHeap(), 0, nBytes);
+    if (p == nullptr) AfxThrowMemoryException();
+    return p;
+}
+
+void AfxFree(void* p) noexcept {
+    if (p != nullptr) HeapFree(GetProcessHeap(), 0, p);
+}
+
+void* operator new(std::size_t nBytes) { return AfxAlloc(nBytes); }
+void* operator new[](std::size_t nBytes) { return AfxAlloc(nBytes); }
+void operator delete(void* p) noexcept { AfxFree(p); }
+void operator delete[](void* p) noexcept { AfxFree(p); }
+void operator delete(void* p, std::size_t) noexcept { AfxFree(p); }
+void operator delete[](void* p, std::size_t) noexcept { AfxFree(p); }

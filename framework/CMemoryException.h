@@ -1,0 +1,5 @@
+#pragma once
+#include "framework/CException.h"
+
+// Raised when memory runs out.
+class CMemoryException : public CException {};

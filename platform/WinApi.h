@@ -1,0 +1,10 @@
+#pragma once
+// The one include through which the product reaches Windows. On Windows the
+// names are the system's own; on the host they are declared by the project and
+// supplied by the fake Windows that the unit tests link in.
+#ifdef _WIN32
+#include <shellapi.h>
+#include <windows.h>
+#else
+#include "platform/host/HostWinApi.h"
+#endif

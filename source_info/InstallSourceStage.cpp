@@ -1,0 +1,3 @@
+#include "source_info/InstallSourceStage.h"
+
+void RecordInstallSource() {}

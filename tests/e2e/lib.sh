@@ -1,0 +1,83 @@
+# Helpers for running TessalySetup.exe under Wine, sourced by the scenarios.
+# Each scenario gets a throwaway 64-bit prefix copied from a template made once.
+
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+: "${TESSALY_EXE:?TESSALY_EXE names the built TessalySetup.exe}"
+: "${WINE_TEMPLATE:?WINE_TEMPLATE names the template prefix}"
+
+PRODUCT_DIR="drive_c/Program Files (x86)/Velstrom/Tessaly"
+PRODUCT_CODE="{6F3B2A91-4C1D-4E7A-9B52-0D8E5C7A1F34}"
+
+failures=0
+checks=0
+
+check() {  # check "what" command...: runs the command, reports the result
+    local what=$1
+    shift
+    checks=$((checks + 1))
+    if "$@"; then
+        echo "  ok: $what"
+    else
+        echo "  FAILED: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+finish() {
+    echo "$(basename "$0" .sh): $((checks - failures)) passed, $failures failed"
+    [ "$failures" -eq 0 ]
+}
+
+# Makes the template prefix unless it is there already.
+make_template() {
+    [ -f "$WINE_TEMPLATE/.complete" ] && return 0
+    rm -rf "$WINE_TEMPLATE" "$WINE_TEMPLATE.part"
+    WINEPREFIX="$WINE_TEMPLATE.part" wineboot -i >/dev/null 2>&1 || return 1
+    WINEPREFIX="$WINE_TEMPLATE.part" wineserver -w
+    touch "$WINE_TEMPLATE.part/.complete"
+    mv "$WINE_TEMPLATE.part" "$WINE_TEMPLATE"
+}
+
+# Copies the template into a fresh prefix and exports WINEPREFIX for it.
+new_prefix() {
+    export WINEPREFIX
+    WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-e2e.XXXXXX")
+    cp -a "$WINE_TEMPLATE/." "$WINEPREFIX/"
+    trap drop_prefix EXIT
+}
+
+drop_prefix() {
+    wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"
+}
+
+# The prefix's temporary folder, where the package is extracted.
+temp_folder() {
+    local user
+    user=$(ls "$WINEPREFIX/drive_c/users" | grep -v '^Public$' | head -n 1)
+    echo "$WINEPREFIX/drive_c/users/$user/Temp"
+}
+
+# Runs the bootstrapper; its exit code lands in $exit_code.
+run_setup() {
+    exit_code=0
+    wine "$TESSALY_EXE" "$@" || exit_code=$?
+}
+
+# Waits, up to $1 seconds, for the product to be installed: its files in place
+# and its uninstall entry in the 32-bit registry view.
+wait_installed() {
+    local deadline=$((SECONDS + $1))
+    while [ $SECONDS -lt $deadline ]; do
+        if [ -f "$WINEPREFIX/$PRODUCT_DIR/ReadMe.txt" ] &&
+            wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$PRODUCT_CODE" /reg:32 \
+                >/dev/null 2>&1; then
+            return 0
+        fi
+        sleep 1
+    done
+    return 1
+}

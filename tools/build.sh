@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds what is asked: "windows" (build/windows/TessalySetup.exe), "host"
+# (the unit tests in build/host), or both when nothing is named.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=(host windows)
+
+for target in "${targets[@]}"; do
+    case "$target" in
+        windows)
+            toolchain=()
+            [ -f build/windows/CMakeCache.txt ] || toolchain=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-i686.cmake")
+            cmake -S . -B build/windows "${toolchain[@]}" -DCMAKE_BUILD_TYPE=Release >/dev/null ;;
+        host)
+            cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Debug >/dev/null ;;
+        *)
+            echo "build.sh: unknown target '$target' (expected 'host' or 'windows')" >&2
+            exit 2 ;;
+    esac
+    cmake --build "build/$target" -j "$(nproc)"
+done

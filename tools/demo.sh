@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds TessalySetup.exe and runs it once in a
+# throwaway Wine prefix, then shows what it did.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/install-deps.sh
+tools/build.sh windows
+
+export TESSALY_EXE=$PWD/build/windows/TessalySetup.exe
+export WINE_TEMPLATE=$PWD/build/windows/wine-template
+. tests/e2e/lib.sh
+
+echo "Preparing a Wine prefix..."
+make_template
+new_prefix
+
+echo "Running $TESSALY_EXE"
+run_setup
+package="$(temp_folder)/VelstromTessalySetup.msi"
+
+echo
+echo "exit code:          $exit_code"
+if [ -f "$package" ]; then
+    echo "extracted package:  C:\\users\\$(basename "$(dirname "$(temp_folder)")")\\Temp\\VelstromTessalySetup.msi ($(stat -c %s "$package") bytes)"
+else
+    echo "extracted package:  none"
+fi
+if wait_installed 60; then
+    echo "installer:          ran; Velstrom Tessaly is installed in C:\\Program Files (x86)\\Velstrom\\Tessaly:"
+    ls -l "$WINEPREFIX/$PRODUCT_DIR" | tail -n +2 | sed 's/^/                      /'
+else
+    echo "installer:          the product did not appear within 60 seconds"
+    exit 1
+fi
