@@ -3,8 +3,9 @@
 // names are the system's own; on the host they are declared by the project and
 // supplied by the fake Windows that the unit tests link in.
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the types of windows.h.
+#include <shellapi.h>
 #else
 #include "platform/host/HostWinApi.h"
 #endif

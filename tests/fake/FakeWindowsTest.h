@@ -12,6 +12,20 @@ protected:
         return std::string(kBytes, sizeof kBytes - 1);
     }
 
+    // UTF-16LE bytes of an ASCII text.
+    static std::string Utf16(const std::string& ascii) {
+        std::string bytes;
+        for (char c : ascii) bytes += {c, '\0'};
+        return bytes;
+    }
+
+    // An install-source text like the shipped one: 128 code units, 256 bytes.
+    static std::string SourceText() {
+        return Utf16(
+            "<K7><CampaignID></CampaignID><Referrer>www.velstrom.test%2ffreeware%2fdownload%2ftessaly</Referrer>"
+            "<InputSite>/</InputSite></K7>");
+    }
+
     void SetUp() override {
         fake.Reset();
         FakeHeap::Arm(0);

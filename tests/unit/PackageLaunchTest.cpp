@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/CTessalySetupBootApp.h"
 #include "app/PackageLaunch.h"
-#include "framework/CWinApp.h"
+#include "framework/CMemoryException.h"
 #include "tests/fake/FakeWindowsTest.h"
 
 namespace {
@@ -34,8 +33,7 @@ std::vector<std::string> ExpectedCalls(const std::string& path, size_t nPackageB
 
 class PackageLaunchTest : public FakeWindowsTest {
 protected:
-    // Runs the whole program as Windows would start it.
-    int Run() { return AfxWinMain(fake.Module(), nullptr, const_cast<char*>(""), SW_SHOW); }
+    int Run() { return ExtractAndLaunchPackage(); }
 };
 
 TEST_F(PackageLaunchTest, WritesThePackageFromTheResourceAndOpensItWithTheShell) {
@@ -50,19 +48,6 @@ TEST_F(PackageLaunchTest, ALongerOldFileIsReplacedEntirely) {
     fake.files[kPackagePath] = std::string(10000, 'o');
     EXPECT_EQ(Run(), 0);
     EXPECT_EQ(fake.files.at(kPackagePath), Package());
-}
-
-TEST_F(PackageLaunchTest, AnyCommandLineGivesTheSameRun) {
-    EXPECT_EQ(AfxWinMain(fake.Module(), nullptr, const_cast<char*>("/x {00000000} /qn extra"), 0), 0);
-    EXPECT_EQ(fake.calls, ExpectedCalls(kPackagePath, Package().size()));
-}
-
-TEST_F(PackageLaunchTest, InitInstanceAlwaysReturnsFalse) {
-    EXPECT_FALSE(theApp.InitInstance());
-    fake.shellResult = 2;
-    EXPECT_FALSE(theApp.InitInstance());
-    FakeHeap::Arm(1);
-    EXPECT_FALSE(theApp.InitInstance());
 }
 
 TEST_F(PackageLaunchTest, WithoutATemporaryFolderThePackageGoesToTheCurrentDirectory) {
@@ -180,20 +165,23 @@ TEST_F(PackageLaunchTest, AShellRefusalEndsWithExitCode2AndLeavesThePackage) {
     EXPECT_EQ(Run(), 0);
 }
 
-TEST_F(PackageLaunchTest, MemoryExhaustedWhileThePathIsBuiltEndsWithExitCode3AndNothingWritten) {
-    // Every allocation of the run is made while the path is built.
-    for (long failAt = 1;; ++failAt) {
+TEST_F(PackageLaunchTest, MemoryExhaustedWhileThePathIsBuiltIsRaisedBeforeAnythingIsWritten) {
+    long failAt = 1;
+    for (;; ++failAt) {
         SetUp();
         FakeHeap::Arm(failAt);
-        const int exitCode = Run();
-        if (FakeHeap::allocations < failAt) {
-            EXPECT_EQ(exitCode, 0);
-            EXPECT_GT(failAt, 1);
-            break;
+        try {
+            Run();
+        } catch (const CMemoryException&) {
+            FakeHeap::Arm(0);
+            for (const std::string& call : fake.calls) EXPECT_EQ(call, "GetTempPathA(1023)") << failAt;
+            EXPECT_TRUE(fake.files.empty());
+            EXPECT_FALSE(fake.IsLaunched());
+            continue;
         }
-        EXPECT_EQ(exitCode, 3) << failAt;
-        for (const std::string& call : fake.calls) EXPECT_EQ(call, "GetTempPathA(1023)") << failAt;
-        EXPECT_TRUE(fake.files.empty());
-        EXPECT_FALSE(fake.IsLaunched());
+        break;
     }
+    EXPECT_LT(FakeHeap::allocations, failAt);  // the run that failed nothing
+    EXPECT_GT(failAt, 1);
+    EXPECT_TRUE(fake.IsLaunched());
 }
