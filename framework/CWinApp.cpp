@@ -21,8 +21,10 @@ CWinApp* AfxGetApp() { return g_pApp; }
 
 HINSTANCE AfxGetResourceHandle() { return g_hResource; }
 
+void AfxSetResourceHandle(HINSTANCE hResource) { g_hResource = hResource; }
+
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
-    g_hResource = hInstance;
+    AfxSetResourceHandle(hInstance);
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr || !pApp->InitApplication()) return -1;
     pApp->InitInstance();

@@ -24,6 +24,7 @@ CWinApp* AfxGetApp();
 
 // The module whose resources the application reads: the executable itself.
 HINSTANCE AfxGetResourceHandle();
+void AfxSetResourceHandle(HINSTANCE hResource);
 
 // The framework's entry function: keeps hInstance as resource module, calls
 // InitApplication and then InitInstance once. This framework has no message

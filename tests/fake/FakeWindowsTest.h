@@ -1,10 +1,11 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include "framework/CWinApp.h"
 #include "tests/fake/FakeWindows.h"
 
-// Base fixture: a fresh fake machine whose executable carries a small package,
-// and a process heap that fails nothing.
+// Base fixture: a fresh fake machine whose executable carries a small package
+// and is the framework's resource module, and a process heap that fails nothing.
 class FakeWindowsTest : public ::testing::Test {
 protected:
     static std::string Package() {
@@ -28,6 +29,7 @@ protected:
 
     void SetUp() override {
         fake.Reset();
+        AfxSetResourceHandle(fake.Module());
         FakeHeap::Arm(0);
         fake.SetResource("MSI", 130, Package());
     }
