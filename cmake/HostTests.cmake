@@ -1,6 +1,12 @@
 # The product's logic built for the host against the fake Windows, with the
 # GoogleTest unit tests.
 
+option(TESSALY_SANITIZE "Build with AddressSanitizer (leak checking included) and UndefinedBehaviorSanitizer" OFF)
+if(TESSALY_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 find_package(GTest REQUIRED)
 enable_testing()
 
@@ -16,4 +22,4 @@ target_compile_options(unit_tests PRIVATE ${WARNINGS})
 target_link_libraries(unit_tests PRIVATE tessaly_logic GTest::gtest GTest::gtest_main)
 
 include(GoogleTest)
-gtest_discover_tests(unit_tests)
+gtest_discover_tests(unit_tests PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0")

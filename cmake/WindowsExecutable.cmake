@@ -75,7 +75,7 @@ add_custom_command(
     COMMENT "Compiling the resources"
     VERBATIM)
 
-add_executable(TessalySetup WIN32 ${PRODUCT_SOURCES} framework/WinMain_win.cpp ${RES_OBJECT})
+add_executable(TessalySetup WIN32 ${PRODUCT_SOURCES} framework/WinMain_win.cpp platform/DllSearchPath_win.cpp ${RES_OBJECT})
 target_include_directories(TessalySetup PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(TessalySetup PRIVATE -Os -Wall -Wextra -Werror -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
 target_link_options(TessalySetup PRIVATE -static -static-libgcc -static-libstdc++ -s -Wl,--no-insert-timestamp)
@@ -83,6 +83,11 @@ target_link_libraries(TessalySetup PRIVATE shell32 advapi32)
 
 # Tests of the built executable, run by CTest in this build folder.
 enable_testing()
+
+# A program that holds a file open, for the scenarios under Wine.
+add_executable(HoldFile tests/e2e/HoldFile.cpp)
+target_link_options(HoldFile PRIVATE -static -static-libgcc -static-libstdc++)
+
 set(TEST_ENV
     "TESSALY_EXE=${EXECUTABLE}"
     "TESSALY_PACKAGE=${PACKAGE}"
@@ -90,6 +95,7 @@ set(TEST_ENV
     "TESSALY_REFERRER=${TESSALY_REFERRER}"
     "TESSALY_PYTHON=${TESSALY_PYTHON}"
     "TESSALY_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+    "HOLD_FILE_EXE=$<TARGET_FILE:HoldFile>"
     "WINE_TEMPLATE=${CMAKE_BINARY_DIR}/wine-template")
 
 add_test(NAME resources COMMAND ${TESSALY_PYTHON} ${CMAKE_SOURCE_DIR}/tests/resources/check_resources.py)
@@ -98,7 +104,8 @@ set_tests_properties(resources build_parameters PROPERTIES ENVIRONMENT "${TEST_E
 
 add_test(NAME wine_template COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/make_template.sh)
 set_tests_properties(wine_template PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${TEST_ENV}")
-foreach(scenario installs_package records_install_source)
+foreach(scenario installs_package records_install_source hardening replaces_old_package locked_package
+                 missing_temp_folder unusual_temp_folder read_only_folder)
     add_test(NAME e2e_${scenario} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/${scenario}.sh)
     set_tests_properties(e2e_${scenario} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${TEST_ENV}")
 endforeach()

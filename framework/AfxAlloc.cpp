@@ -15,9 +15,19 @@ void AfxFree(void* p) noexcept {
     if (p != nullptr) HeapFree(GetProcessHeap(), 0, p);
 }
 
+// The whole set is replaced, the nothrow forms too, so that whatever library
+// code allocates frees through the same heap.
 void* operator new(std::size_t nBytes) { return AfxAlloc(nBytes); }
 void* operator new[](std::size_t nBytes) { return AfxAlloc(nBytes); }
 void operator delete(void* p) noexcept { AfxFree(p); }
 void operator delete[](void* p) noexcept { AfxFree(p); }
 void operator delete(void* p, std::size_t) noexcept { AfxFree(p); }
 void operator delete[](void* p, std::size_t) noexcept { AfxFree(p); }
+void* operator new(std::size_t nBytes, const std::nothrow_t&) noexcept {
+    return HeapAlloc(GetProcessHeap(), 0, nBytes);
+}
+void* operator new[](std::size_t nBytes, const std::nothrow_t&) noexcept {
+    return HeapAlloc(GetProcessHeap(), 0, nBytes);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept { AfxFree(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { AfxFree(p); }

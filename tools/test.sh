@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds both builds and runs every test: the unit
-# tests on the host, then the end-to-end scenarios under Wine.
+# Installs what is needed, builds everything and runs every test: the unit
+# tests on the host, again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# a bounded fuzz run of the encoder, then the checks of the built executable
+# and the end-to-end scenarios under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
-tools/build.sh host windows
+tools/build.sh host sanitize fuzz windows
 
 status=0
-(cd build/host && ctest --output-on-failure) || status=1
-(cd build/windows && ctest --output-on-failure) || status=1
+for build in host sanitize fuzz windows; do
+    echo "== $build"
+    (cd "build/$build" && ctest --output-on-failure) || status=1
+done
 exit $status

@@ -4,6 +4,7 @@
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+export LC_ALL=C.UTF-8  # Windows paths with non-ASCII characters pass through the command line intact
 
 : "${TESSALY_EXE:?TESSALY_EXE names the built TessalySetup.exe}"
 : "${WINE_TEMPLATE:?WINE_TEMPLATE names the template prefix}"
@@ -25,6 +26,8 @@ check() {  # check "what" command...: runs the command, reports the result
         failures=$((failures + 1))
     fi
 }
+
+not() { ! "$@"; }
 
 finish() {
     echo "$(basename "$0" .sh): $((checks - failures)) passed, $failures failed"
@@ -67,6 +70,18 @@ run_setup() {
     wine "$TESSALY_EXE" "$@" || exit_code=$?
 }
 
+# Runs the bootstrapper under Wine's call trace. The calls that the executable
+# itself made (return addresses inside its image, at 0x400000) land in
+# $own_calls, one a line: Module.Function(arguments).
+run_setup_traced() {
+    WINEDEBUG=+relay run_setup "$@" 2>"$WINEPREFIX/relay.log"
+    own_calls=$(grep -E '^[0-9a-f]+:Call .* ret=004[0-9a-f]{5}$' "$WINEPREFIX/relay.log" |
+        sed -E 's/^[0-9a-f]+:Call ([A-Za-z0-9_.]+)\((.*)\) ret=.*/\1(\2)/')
+}
+
+# Whether the executable asked the shell to open anything.
+shell_was_asked() { grep -q '^shell32\.ShellExecuteA(' <<<"$own_calls"; }
+
 # Waits, up to $1 seconds, for the product to be installed: its files in place
 # and its uninstall entry in the 32-bit registry view.
 wait_installed() {
@@ -80,4 +95,22 @@ wait_installed() {
         sleep 1
     done
     return 1
+}
+
+# Points TEMP and TMP of the prefix's user at the Windows folder $1.
+set_temp_folder() {
+    wine reg add 'HKCU\Environment' /v TEMP /d "$1" /f >/dev/null 2>&1 &&
+        wine reg add 'HKCU\Environment' /v TMP /d "$1" /f >/dev/null 2>&1
+}
+
+# The Unix path of a Windows path on drive C:.
+unix_path() {
+    local rest=${1#[Cc]:\\}
+    echo "$WINEPREFIX/drive_c/${rest//\\//}"
+}
+
+# Whether the product is installed once every process of the prefix has ended.
+installed_after_all_ended() {
+    wineserver -w
+    [ -f "$WINEPREFIX/$PRODUCT_DIR/ReadMe.txt" ]
 }

@@ -7,8 +7,7 @@ set -u
 : "${TESSALY_PYTHON:?}"
 
 new_prefix
-trace=$WINEPREFIX/relay.log
-WINEDEBUG=+relay run_setup 2>"$trace"
+run_setup_traced
 wineserver -w
 
 key='HKLM\Software\Velstrom\Freeware - Tessaly'
@@ -43,10 +42,8 @@ done
 check "the value has 352 characters in lines of 76, 76, 76, 76 and 40" [ "${#expected}" -eq 352 ]
 check "exit code is 0 (was $exit_code)" [ "$exit_code" -eq 0 ]
 
-# In the call trace of the executable itself (return addresses inside its image
-# at 0x400000): both writes come before the package file is created.
-order=$(grep -E 'Call (advapi32\.RegSetValueExA|KERNEL32\.CreateFileA)\(.* ret=004[0-9a-f]{5}$' "$trace" |
-    sed -E 's/.*Call ([A-Za-z0-9]+\.[A-Za-z]+)\(.*/\1/' | tr '\n' ' ')
+# In the executable's own calls: both writes come before the package file is created.
+order=$(grep -E '^(advapi32\.RegSetValueExA|KERNEL32\.CreateFileA)\(' <<<"$own_calls" | cut -d'(' -f1 | tr '\n' ' ')
 check "SourceInfo is written twice before the package file is created ($order)" \
     [ "$order" = "advapi32.RegSetValueExA advapi32.RegSetValueExA KERNEL32.CreateFileA " ]
 finish

@@ -196,14 +196,38 @@ int FakeHeap::fakeDepth = 0;
 
 HANDLE WINAPI GetProcessHeap() { return reinterpret_cast<HANDLE>(0x50000); }
 
+namespace {
+
+// The program's blocks that are not freed yet. Only touched inside the fake,
+// so that its own allocations are not taken for the program's. Never
+// destroyed: blocks are still freed while the process's destructors run.
+std::set<void*>& LiveBlocks() {
+    static std::set<void*>* blocks = new std::set<void*>;
+    return *blocks;
+}
+
+}  // namespace
+
+long FakeHeap::Live() {
+    InFake inFake;
+    return static_cast<long>(LiveBlocks().size());
+}
+
 LPVOID WINAPI HeapAlloc(HANDLE, DWORD, SIZE_T dwBytes) {
     if (FakeHeap::fakeDepth > 0) return std::malloc(dwBytes == 0 ? 1 : dwBytes);
     if (++FakeHeap::allocations == FakeHeap::failAt) return nullptr;
     FakeHeap::bytes += static_cast<long long>(dwBytes);
-    return std::malloc(dwBytes == 0 ? 1 : dwBytes);
+    void* p = std::malloc(dwBytes == 0 ? 1 : dwBytes);
+    FakeHeap::InFake inFake;
+    LiveBlocks().insert(p);
+    return p;
 }
 
 BOOL WINAPI HeapFree(HANDLE, DWORD, LPVOID lpMem) {
+    {
+        FakeHeap::InFake inFake;
+        LiveBlocks().erase(lpMem);
+    }
     std::free(lpMem);
     return TRUE;
 }

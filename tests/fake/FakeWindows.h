@@ -112,6 +112,9 @@ struct FakeHeap {
         ~InFake() { --fakeDepth; }
     };
 
+    // How many of the program's allocations are not freed yet.
+    static long Live();
+
     static void Arm(long nFailAt) {
         failAt = nFailAt;
         allocations = 0;
