@@ -6,10 +6,17 @@
 #                     the install-source text names
 #   TESSALY_PACKAGE   an installer package to carry instead of the one built
 #                     from res/package
+#   TESSALY_SIGN_CERT, TESSALY_SIGN_KEY, TESSALY_SIGN_PASSWORD_FILE
+#                     a PEM certificate, its PEM key and a file holding the
+#                     key's password: when given, the package and the
+#                     executable are signed
 
 set(TESSALY_REFERRER "www.velstrom.test/freeware/download/tessaly" CACHE STRING
     "Referring page named by the install-source text: host name and path, without a scheme")
 set(TESSALY_PACKAGE "" CACHE FILEPATH "Installer package to carry instead of the one built from res/package")
+set(TESSALY_SIGN_CERT "" CACHE FILEPATH "PEM certificate to sign the package and the executable with")
+set(TESSALY_SIGN_KEY "" CACHE FILEPATH "PEM private key of the signing certificate")
+set(TESSALY_SIGN_PASSWORD_FILE "" CACHE FILEPATH "File holding the password of the signing key, if it has one")
 set(TESSALY_PYTHON /usr/bin/python3 CACHE FILEPATH "Debian's Python, which has the modules the resource tools use")
 
 find_program(WIXL wixl REQUIRED)
@@ -23,41 +30,39 @@ set(PACKAGE ${GEN_DIR}/VelstromTessaly.msi)
 set(INSTALL_SOURCE ${GEN_DIR}/InstallSource.k7r)
 file(MAKE_DIRECTORY ${GEN_DIR})
 
-# Stops with the tool's message when a build parameter is bad. What a previous
-# build made from other values is removed first, so that nothing built from
-# them can be taken for this configuration's output.
+# Stops the configuration over a bad build parameter. What a previous build
+# made from other values is removed first, so that nothing built from them can
+# be taken for this configuration's output.
+function(refuse_parameter message)
+    file(REMOVE ${EXECUTABLE} ${INSTALL_SOURCE} ${PACKAGE})
+    message(FATAL_ERROR "${message}")
+endfunction()
+
+# Runs a tool that checks a build parameter; refuses it with the tool's message.
 function(run_parameter_tool)
     execute_process(COMMAND ${TESSALY_PYTHON} ${ARGN} RESULT_VARIABLE result ERROR_VARIABLE message)
     if(NOT result EQUAL 0)
-        file(REMOVE ${EXECUTABLE} ${INSTALL_SOURCE} ${PACKAGE})
         string(STRIP "${message}" message)
-        message(FATAL_ERROR "${message}")
+        refuse_parameter("${message}")
     endif()
 endfunction()
 
 run_parameter_tool(${TOOLS_DIR}/make_install_source.py ${TESSALY_REFERRER} ${INSTALL_SOURCE})
 
-if(TESSALY_PACKAGE)
-    run_parameter_tool(${TOOLS_DIR}/check_package.py ${TESSALY_PACKAGE})
-    add_custom_command(
-        OUTPUT ${PACKAGE}
-        COMMAND ${TESSALY_PYTHON} ${TOOLS_DIR}/check_package.py ${TESSALY_PACKAGE} ${PACKAGE}
-        DEPENDS ${TESSALY_PACKAGE} ${TOOLS_DIR}/check_package.py
-        COMMENT "Taking the installer package ${TESSALY_PACKAGE}"
-        VERBATIM)
-else()
-    # wixl writes in place, so it builds into a temporary name; the package is
-    # checked and renamed only once complete.
-    add_custom_command(
-        OUTPUT ${PACKAGE}
-        COMMAND ${WIXL} -a x86 -o ${PACKAGE}.wixl ${RES_DIR}/package/Tessaly.wxs
-        COMMAND ${TESSALY_PYTHON} ${TOOLS_DIR}/check_package.py ${PACKAGE}.wixl ${PACKAGE}
-        COMMAND ${CMAKE_COMMAND} -E remove ${PACKAGE}.wixl
-        WORKING_DIRECTORY ${RES_DIR}/package
-        DEPENDS ${RES_DIR}/package/Tessaly.wxs ${RES_DIR}/package/ReadMe.txt ${TOOLS_DIR}/check_package.py
-        COMMENT "Building the installer package"
-        VERBATIM)
+# Signing, when a certificate is given: the package before it is embedded (the
+# installer's prompt shows the package's own signature), then the executable.
+set(SIGNING OFF)
+if(TESSALY_SIGN_CERT)
+    set(SIGNING ON)
+    foreach(file TESSALY_SIGN_CERT TESSALY_SIGN_KEY)
+        if(NOT EXISTS "${${file}}")
+            refuse_parameter("${file} is '${${file}}', which does not exist")
+        endif()
+    endforeach()
+    set(SIGNING_ARGS ${TESSALY_SIGN_CERT} ${TESSALY_SIGN_KEY} "${TESSALY_SIGN_PASSWORD_FILE}")
 endif()
+
+include(cmake/Package.cmake)
 
 add_custom_command(
     OUTPUT ${GEN_DIR}/TessalySetup.ico
@@ -75,11 +80,28 @@ add_custom_command(
     COMMENT "Compiling the resources"
     VERBATIM)
 
-add_executable(TessalySetup WIN32 ${PRODUCT_SOURCES} framework/WinMain_win.cpp platform/DllSearchPath_win.cpp ${RES_OBJECT})
-target_include_directories(TessalySetup PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_options(TessalySetup PRIVATE -Os -Wall -Wextra -Werror -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
-target_link_options(TessalySetup PRIVATE -static -static-libgcc -static-libstdc++ -s -Wl,--no-insert-timestamp)
-target_link_libraries(TessalySetup PRIVATE shell32 advapi32)
+# The target is not called TessalySetup: CMake would take a dependency on the
+# file TessalySetup.exe for one on the target.
+add_executable(bootstrapper WIN32 ${PRODUCT_SOURCES} framework/WinMain_win.cpp platform/DllSearchPath_win.cpp
+                            ${RES_OBJECT})
+if(SIGNING)
+    # The linker's output has a name of its own, so that TessalySetup.exe only
+    # ever exists signed.
+    set_target_properties(bootstrapper PROPERTIES OUTPUT_NAME TessalySetup-unsigned)
+    add_custom_command(
+        OUTPUT ${EXECUTABLE}
+        COMMAND ${TOOLS_DIR}/sign.sh ${SIGNING_ARGS} $<TARGET_FILE:bootstrapper> ${EXECUTABLE}
+        DEPENDS bootstrapper ${TOOLS_DIR}/sign.sh
+        COMMENT "Signing TessalySetup.exe"
+        VERBATIM)
+    add_custom_target(signed_bootstrapper ALL DEPENDS ${EXECUTABLE})
+else()
+    set_target_properties(bootstrapper PROPERTIES OUTPUT_NAME TessalySetup)
+endif()
+target_include_directories(bootstrapper PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(bootstrapper PRIVATE -Os -Wall -Wextra -Werror -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
+target_link_options(bootstrapper PRIVATE -static -static-libgcc -static-libstdc++ -s -Wl,--no-insert-timestamp)
+target_link_libraries(bootstrapper PRIVATE shell32 advapi32)
 
 # Tests of the built executable, run by CTest in this build folder.
 enable_testing()
@@ -101,6 +123,12 @@ set(TEST_ENV
 add_test(NAME resources COMMAND ${TESSALY_PYTHON} ${CMAKE_SOURCE_DIR}/tests/resources/check_resources.py)
 add_test(NAME build_parameters COMMAND ${CMAKE_SOURCE_DIR}/tests/resources/build_parameters.sh)
 set_tests_properties(resources build_parameters PROPERTIES ENVIRONMENT "${TEST_ENV}")
+
+foreach(release reproducible signing)
+    add_test(NAME release_${release} COMMAND ${CMAKE_SOURCE_DIR}/tests/release/${release}.sh)
+    set_tests_properties(release_${release} PROPERTIES ENVIRONMENT "${TEST_ENV}")
+endforeach()
+set_tests_properties(release_signing PROPERTIES FIXTURES_REQUIRED wine)
 
 add_test(NAME wine_template COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/make_template.sh)
 set_tests_properties(wine_template PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${TEST_ENV}")

@@ -7,7 +7,8 @@ packages=(
     cmake make g++ libgtest-dev
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev
     wine wine32:i386 wine64 msitools wixl icoutils xvfb xauth
-    python3 python3-pefile python3-pil clang libclang-rt-14-dev
+    python3 python3-pefile python3-pil python3-olefile clang libclang-rt-14-dev
+    osslsigncode openssl libssl-dev
 )
 
 missing=()
