@@ -23,3 +23,8 @@ target_link_libraries(unit_tests PRIVATE tessaly_logic GTest::gtest GTest::gtest
 
 include(GoogleTest)
 gtest_discover_tests(unit_tests PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0")
+
+option(TESSALY_BENCH "Build the host benchmarks too" OFF)
+if(TESSALY_BENCH)
+    include(cmake/Benchmarks.cmake)
+endif()

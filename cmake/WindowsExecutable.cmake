@@ -82,7 +82,8 @@ add_custom_command(
 
 # The target is not called TessalySetup: CMake would take a dependency on the
 # file TessalySetup.exe for one on the target.
-add_executable(bootstrapper WIN32 ${PRODUCT_SOURCES} framework/WinMain_win.cpp platform/DllSearchPath_win.cpp
+add_executable(bootstrapper WIN32 ${PRODUCT_SOURCES} framework/WinMain_win.cpp framework/TerminateHandler_win.cpp
+                            platform/DllSearchPath_win.cpp
                             ${RES_OBJECT})
 if(SIGNING)
     # The linker's output has a name of its own, so that TessalySetup.exe only
@@ -99,12 +100,24 @@ else()
     set_target_properties(bootstrapper PROPERTIES OUTPUT_NAME TessalySetup)
 endif()
 target_include_directories(bootstrapper PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_options(bootstrapper PRIVATE -Os -Wall -Wextra -Werror -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
-target_link_options(bootstrapper PRIVATE -static -static-libgcc -static-libstdc++ -s -Wl,--no-insert-timestamp)
+target_compile_options(bootstrapper PRIVATE -Os -ffunction-sections -fdata-sections -Wall -Wextra -Werror
+                                            -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
+target_link_options(bootstrapper PRIVATE -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections
+                                         -Wl,--no-insert-timestamp)
 target_link_libraries(bootstrapper PRIVATE shell32 advapi32)
 
 # Tests of the built executable, run by CTest in this build folder.
 enable_testing()
+
+# The run-time benchmark's baselines: a program that returns at once, and one
+# that only asks the shell to open the package.
+add_executable(noop WIN32 bench/Noop.cpp)
+add_executable(shell_only WIN32 bench/ShellOnly.cpp)
+foreach(baseline noop shell_only)
+    target_compile_options(${baseline} PRIVATE -Os)
+    target_link_options(${baseline} PRIVATE -static -s)
+endforeach()
+target_link_libraries(shell_only PRIVATE shell32)
 
 # A program that holds a file open, for the scenarios under Wine.
 add_executable(HoldFile tests/e2e/HoldFile.cpp)

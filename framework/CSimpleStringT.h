@@ -132,7 +132,7 @@ private:
     CStringData* Reserve(int nLength, int nKeep) {
         if (nLength > kMaxLength) AtlThrow(E_INVALIDARG);
         CStringData* pOld = GetData();
-        if (pOld->nRefs == 1 && pOld->nAllocLength >= nLength) return pOld;
+        if (pOld != Nil() && pOld->nRefs == 1 && pOld->nAllocLength >= nLength) return pOld;
 
         const int nAlloc = nLength < 8 ? 8 : nLength;
         CStringData* pNew = static_cast<CStringData*>(AfxAlloc(sizeof(CStringData) + (nAlloc + 1) * sizeof(XCHAR)));

@@ -15,10 +15,20 @@ template <>
 struct ChTraitsCRT<char> {
     // Length of the formatted text, or a negative value for a bad format.
     static int GetFormattedLength(const char* pszFormat, va_list args) {
+#ifdef _WIN32
+        return _vscprintf(pszFormat, args);
+#else
         return std::vsnprintf(nullptr, 0, pszFormat, args);
+#endif
     }
+    // Writes the nLength characters of the formatted text and a NUL.
     static void Format(char* pszBuffer, int nLength, const char* pszFormat, va_list args) {
+#ifdef _WIN32
+        // The system's own C runtime: MinGW's portable printf is far larger.
+        _vsnprintf(pszBuffer, static_cast<size_t>(nLength) + 1, pszFormat, args);
+#else
         std::vsnprintf(pszBuffer, static_cast<size_t>(nLength) + 1, pszFormat, args);
+#endif
     }
 };
 

@@ -1,6 +1,7 @@
 #include "source_info/CBase64Codec.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "framework/AtlThrow.h"
 #include "source_info/K7SimpleArrayT.h"
@@ -9,18 +10,26 @@ namespace Crypt {
 
 namespace {
 
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "Encode reads groups as little-endian words");
+
 const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 const int kGroupsPerLine = 19;  // 76 characters
 const int kLineLength = 4 * kGroupsPerLine;
+
+// The four characters of a group, the 24-bit nValue, with one store.
+inline void WriteQuad(std::uint32_t nValue, char* pDest) {
+    const char quad[4] = {kAlphabet[nValue >> 18], kAlphabet[(nValue >> 12) & 0x3F], kAlphabet[(nValue >> 6) & 0x3F],
+                          kAlphabet[nValue & 0x3F]};
+    std::memcpy(pDest, quad, 4);
+}
 
 }  // namespace
 
 int CBase64Codec::GetRequiredLength(int nSrcLen) const {
     if (nSrcLen < 0) AtlThrow(E_INVALIDARG);
-    const std::int64_t nQuad = 4 * static_cast<std::int64_t>(nSrcLen);
-    if (nQuad > INT32_MAX) AtlThrow(E_FAIL);
+    if (4 * static_cast<std::int64_t>(nSrcLen) > INT32_MAX) AtlThrow(E_FAIL);
 
-    int nRet = static_cast<int>(nQuad / 3) + nSrcLen % 3;
+    int nRet = 4 * nSrcLen / 3 + nSrcLen % 3;
     const int nLines = nRet / kLineLength;
     const int nOnLastLine = nRet % kLineLength;
     if (nOnLastLine != 0 && nOnLastLine % 4 != 0) nRet += 4 - nOnLastLine % 4;
@@ -33,15 +42,22 @@ bool CBase64Codec::Encode(const BYTE* pbSrcData, int nSrcLen, char* szDest, int*
 
     const BYTE* pSrc = pbSrcData;
     char* pDest = szDest;
-    const int nGroups = nSrcLen / 3;
-    for (int nGroup = 1; nGroup <= nGroups; ++nGroup, pSrc += 3) {
-        const std::uint32_t nValue = (pSrc[0] << 16) | (pSrc[1] << 8) | pSrc[2];
-        pDest[0] = kAlphabet[nValue >> 18];
-        pDest[1] = kAlphabet[(nValue >> 12) & 0x3F];
-        pDest[2] = kAlphabet[(nValue >> 6) & 0x3F];
-        pDest[3] = kAlphabet[nValue & 0x3F];
-        pDest += 4;
-        if (nGroup % kGroupsPerLine == 0) {
+    // Line by line: 19 complete groups and CR LF, then what is left of them.
+    for (int nGroupsLeft = nSrcLen / 3; nGroupsLeft > 0;) {
+        const int nOnLine = nGroupsLeft < kGroupsPerLine ? nGroupsLeft : kGroupsPerLine;
+        const BYTE* const pLineEnd = pSrc + 3 * nOnLine;
+        // Groups with a fourth source byte after them are read with one load
+        // of four bytes, as a big-endian number; only the very last complete
+        // group may lack that byte.
+        const BYTE* const pWideEnd = pbSrcData + nSrcLen - 3 < pLineEnd ? pbSrcData + nSrcLen - 3 : pLineEnd;
+        for (; pSrc < pWideEnd; pSrc += 3, pDest += 4) {
+            std::uint32_t nRaw;
+            std::memcpy(&nRaw, pSrc, 4);
+            WriteQuad(__builtin_bswap32(nRaw) >> 8, pDest);
+        }
+        for (; pSrc != pLineEnd; pSrc += 3, pDest += 4) WriteQuad((pSrc[0] << 16) | (pSrc[1] << 8) | pSrc[2], pDest);
+        nGroupsLeft -= nOnLine;
+        if (nOnLine == kGroupsPerLine) {
             pDest[0] = '\r';
             pDest[1] = '\n';
             pDest += 2;

@@ -2,8 +2,8 @@
 # Builds what is asked: "windows" (build/windows/TessalySetup.exe), "host"
 # (the unit tests in build/host), "sanitize" (the unit tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, in build/sanitize), "fuzz"
-# (the encoder's fuzz target, in build/fuzz); host and windows when nothing
-# is named.
+# (the encoder's fuzz target, in build/fuzz), "bench" (the host benchmarks,
+# in build/bench); host and windows when nothing is named.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,11 +20,13 @@ for target in "${targets[@]}"; do
             cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Debug >/dev/null ;;
         sanitize)
             cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTESSALY_SANITIZE=ON >/dev/null ;;
+        bench)
+            cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DTESSALY_BENCH=ON >/dev/null ;;
         fuzz)
             cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
                 -DTESSALY_FUZZ=ON >/dev/null ;;
         *)
-            echo "build.sh: unknown target '$target' (expected host, windows, sanitize or fuzz)" >&2
+            echo "build.sh: unknown target '$target' (expected host, windows, sanitize, fuzz or bench)" >&2
             exit 2 ;;
     esac
     cmake --build "build/$target" -j "$(nproc)"

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
-tools/build.sh host sanitize fuzz windows
+tools/build.sh host sanitize fuzz bench windows  # bench: built, so that it keeps building; run by bench/run.sh
 
 status=0
 for build in host sanitize fuzz windows; do
