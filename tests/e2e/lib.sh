@@ -12,27 +12,7 @@ export LC_ALL=C.UTF-8  # Windows paths with non-ASCII characters pass through th
 PRODUCT_DIR="drive_c/Program Files (x86)/Velstrom/Tessaly"
 PRODUCT_CODE="{6F3B2A91-4C1D-4E7A-9B52-0D8E5C7A1F34}"
 
-failures=0
-checks=0
-
-check() {  # check "what" command...: runs the command, reports the result
-    local what=$1
-    shift
-    checks=$((checks + 1))
-    if "$@"; then
-        echo "  ok: $what"
-    else
-        echo "  FAILED: $what"
-        failures=$((failures + 1))
-    fi
-}
-
-not() { ! "$@"; }
-
-finish() {
-    echo "$(basename "$0" .sh): $((checks - failures)) passed, $failures failed"
-    [ "$failures" -eq 0 ]
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 
 # Makes the template prefix unless it is there already.
 make_template() {

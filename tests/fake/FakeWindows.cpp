@@ -234,60 +234,39 @@ BOOL WINAPI HeapFree(HANDLE, DWORD, LPVOID lpMem) {
 
 // The Windows calls, routed to the instance.
 
-DWORD WINAPI GetTempPathA(DWORD n, LPSTR p) {
+namespace {
+
+// Calls the instance's own implementation; what it allocates is the fake's.
+template <auto kMethod, typename... Args>
+auto Route(Args... args) {
     FakeHeap::InFake inFake;
-    return FakeWindows::Get().GetTempPathA(n, p);
+    return (FakeWindows::Get().*kMethod)(args...);
 }
-BOOL WINAPI DeleteFileA(LPCSTR p) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().DeleteFileA(p);
-}
+
+}  // namespace
+
+DWORD WINAPI GetTempPathA(DWORD n, LPSTR p) { return Route<&FakeWindows::GetTempPathA>(n, p); }
+BOOL WINAPI DeleteFileA(LPCSTR p) { return Route<&FakeWindows::DeleteFileA>(p); }
 HANDLE WINAPI CreateFileA(LPCSTR p, DWORD a, DWORD s, LPSECURITY_ATTRIBUTES sa, DWORD d, DWORD f, HANDLE t) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().CreateFileA(p, a, s, sa, d, f, t);
+    return Route<&FakeWindows::CreateFileA>(p, a, s, sa, d, f, t);
 }
 BOOL WINAPI WriteFile(HANDLE h, LPCVOID b, DWORD n, LPDWORD w, LPOVERLAPPED o) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().WriteFile(h, b, n, w, o);
+    return Route<&FakeWindows::WriteFile>(h, b, n, w, o);
 }
-BOOL WINAPI CloseHandle(HANDLE h) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().CloseHandle(h);
-}
-HRSRC WINAPI FindResourceA(HMODULE m, LPCSTR n, LPCSTR t) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().FindResourceA(m, n, t);
-}
-HGLOBAL WINAPI LoadResource(HMODULE m, HRSRC r) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().LoadResource(m, r);
-}
-DWORD WINAPI SizeofResource(HMODULE m, HRSRC r) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().SizeofResource(m, r);
-}
-LPVOID WINAPI LockResource(HGLOBAL r) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().LockResource(r);
-}
-int WINAPI lstrlenA(LPCSTR p) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().lstrlenA(p);
-}
+BOOL WINAPI CloseHandle(HANDLE h) { return Route<&FakeWindows::CloseHandle>(h); }
+HRSRC WINAPI FindResourceA(HMODULE m, LPCSTR n, LPCSTR t) { return Route<&FakeWindows::FindResourceA>(m, n, t); }
+HGLOBAL WINAPI LoadResource(HMODULE m, HRSRC r) { return Route<&FakeWindows::LoadResource>(m, r); }
+DWORD WINAPI SizeofResource(HMODULE m, HRSRC r) { return Route<&FakeWindows::SizeofResource>(m, r); }
+LPVOID WINAPI LockResource(HGLOBAL r) { return Route<&FakeWindows::LockResource>(r); }
+int WINAPI lstrlenA(LPCSTR p) { return Route<&FakeWindows::lstrlenA>(p); }
 LSTATUS WINAPI RegCreateKeyExA(HKEY k, LPCSTR s, DWORD r, LPSTR c, DWORD o, REGSAM m, LPSECURITY_ATTRIBUTES sa,
                                PHKEY out, LPDWORD d) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().RegCreateKeyExA(k, s, r, c, o, m, sa, out, d);
+    return Route<&FakeWindows::RegCreateKeyExA>(k, s, r, c, o, m, sa, out, d);
 }
 LSTATUS WINAPI RegSetValueExA(HKEY k, LPCSTR n, DWORD r, DWORD t, const BYTE* d, DWORD c) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().RegSetValueExA(k, n, r, t, d, c);
+    return Route<&FakeWindows::RegSetValueExA>(k, n, r, t, d, c);
 }
-LSTATUS WINAPI RegCloseKey(HKEY k) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().RegCloseKey(k);
-}
+LSTATUS WINAPI RegCloseKey(HKEY k) { return Route<&FakeWindows::RegCloseKey>(k); }
 HINSTANCE WINAPI ShellExecuteA(HWND w, LPCSTR o, LPCSTR f, LPCSTR p, LPCSTR d, INT s) {
-    FakeHeap::InFake inFake;
-    return FakeWindows::Get().ShellExecuteA(w, o, f, p, d, s);
+    return Route<&FakeWindows::ShellExecuteA>(w, o, f, p, d, s);
 }

@@ -2,18 +2,7 @@
 # of their own from a copy of the source tree.
 : "${TESSALY_SOURCE_DIR:?}"
 
-failures=0
-checks=0
-check() {
-    local what=$1
-    shift
-    checks=$((checks + 1))
-    if "$@"; then echo "  ok: $what"; else echo "  FAILED: $what"; failures=$((failures + 1)); fi
-}
-finish() {
-    echo "$(basename "$0" .sh): $((checks - failures)) passed, $failures failed"
-    [ "$failures" -eq 0 ]
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

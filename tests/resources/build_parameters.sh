@@ -5,14 +5,7 @@
 set -u
 : "${TESSALY_SOURCE_DIR:?}" "${TESSALY_PACKAGE:?}" "${TESSALY_PYTHON:?}"
 
-failures=0
-checks=0
-check() {
-    local what=$1
-    shift
-    checks=$((checks + 1))
-    if "$@"; then echo "  ok: $what"; else echo "  FAILED: $what"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/../check.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -89,5 +82,4 @@ else
     check "a build with another referrer and package succeeds" false
 fi
 
-echo "build_parameters: $((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish
