@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
-tools/build.sh windows
+tools/build.sh windows >/dev/null
 
 export TESSALY_EXE=$PWD/build/windows/TessalySetup.exe
 export WINE_TEMPLATE=$PWD/build/windows/wine-template
@@ -26,6 +26,14 @@ if [ -f "$package" ]; then
 else
     echo "extracted package:  none"
 fi
+views=()
+for view in 32 64; do
+    wine reg query 'HKLM\Software\Velstrom\Freeware - Tessaly' /v SourceInfo "/reg:$view" >/dev/null 2>&1 &&
+        views+=("$view-bit")
+done
+recorded=$(printf '%s and ' "${views[@]}")
+recorded=${recorded% and }
+echo "install source:     \"SourceInfo\" under HKLM\\Software\\Velstrom\\Freeware - Tessaly, in the ${recorded:-no} registry view(s)"
 if wait_installed 60; then
     echo "installer:          ran; Velstrom Tessaly is installed in C:\\Program Files (x86)\\Velstrom\\Tessaly:"
     ls -l "$WINEPREFIX/$PRODUCT_DIR" | tail -n +2 | sed 's/^/                      /'
