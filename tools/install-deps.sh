@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake make g++ libgtest-dev
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev
-    wine wine32:i386 wine64 msitools wixl icoutils xvfb xauth
+    wine wine32:i386 wine64 msitools wixl icoutils git
     python3 python3-pefile python3-pil python3-olefile clang libclang-rt-14-dev
     osslsigncode openssl libssl-dev
 )
