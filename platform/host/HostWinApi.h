@@ -53,7 +53,6 @@ typedef OVERLAPPED* LPOVERLAPPED;
 #define MAKEINTRESOURCEA(i) (reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(i))))
 #define IS_INTRESOURCE(p) ((reinterpret_cast<ULONG_PTR>(p) >> 16) == 0)
 
-#define S_OK static_cast<HRESULT>(0)
 #define E_OUTOFMEMORY static_cast<HRESULT>(0x8007000EL)
 #define E_INVALIDARG static_cast<HRESULT>(0x80070057L)
 #define E_FAIL static_cast<HRESULT>(0x80004005L)

@@ -172,9 +172,9 @@ LSTATUS FakeWindows::RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserve
 
 LSTATUS FakeWindows::RegCloseKey(HKEY hKey) {
     calls.push_back("RegCloseKey(key#" + std::to_string(HandleNumber(hKey)) + ")");
-    ++registryCloseCount;
+    ++m_registryCloses;
     if (m_openKeys.erase(HandleNumber(hKey)) == 0) return ERROR_ACCESS_DENIED;
-    return registryCloseCount == failRegCloseKeyNumber ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+    return m_registryCloses == failRegCloseKeyNumber ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
 }
 
 HINSTANCE FakeWindows::ShellExecuteA(HWND hwnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters,

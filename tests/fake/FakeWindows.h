@@ -55,11 +55,9 @@ public:
     std::vector<std::string> launchedContents;  // the file's bytes as the shell found them
     int openFiles() const { return static_cast<int>(m_openFiles.size()); }
     int openKeys() const { return static_cast<int>(m_openKeys.size()); }
-    int registryCloseCount = 0;
 
     // Helpers for tests.
     void SetResource(const std::string& type, int id, const std::string& bytes) { resources[{type, id}] = bytes; }
-    std::string PackagePath() const { return tempPath + "VelstromTessalySetup.msi"; }
     bool IsLaunched() const { return !launchedContents.empty(); }
 
     // Implementation of the Windows calls.
@@ -96,6 +94,7 @@ private:
     std::map<int, std::string> m_openFiles;  // handle number -> path
     std::map<int, OpenKey> m_openKeys;       // handle number -> key
     int m_nextHandle = 1;
+    int m_registryCloses = 0;
 };
 
 // The process heap: counts the program's allocations and fails the one it is

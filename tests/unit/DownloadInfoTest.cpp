@@ -12,10 +12,9 @@
 
 namespace {
 
-const char kKeyPath[] = "Software\\Velstrom\\Freeware - Tessaly";
-
 std::string CreateKeyCall(const char* mask) {
-    return std::string("RegCreateKeyExA(HKLM, \"") + kKeyPath + "\", 0, NULL, 0, " + mask + ", NULL, key, disposition)";
+    return std::string("RegCreateKeyExA(HKLM, \"") + FakeWindowsTest::kProductKey + "\", 0, NULL, 0, " + mask +
+           ", NULL, key, disposition)";
 }
 
 }  // namespace
@@ -25,16 +24,6 @@ protected:
     void SetUp() override {
         FakeWindowsTest::SetUp();
         fake.SetResource("K7R", 10, SourceText());
-    }
-
-    // The value stored in a view, or "<none>".
-    std::string SourceInfo(FakeWindows::View view) {
-        const auto key = fake.registry[view].find(kKeyPath);
-        if (key == fake.registry[view].end()) return "<none>";
-        const auto value = key->second.find("SourceInfo");
-        if (value == key->second.end()) return "<none>";
-        EXPECT_EQ(value->second.type, REG_SZ);
-        return value->second.data;
     }
 
     std::vector<std::string> RegistryCalls() {
@@ -173,13 +162,13 @@ TEST_F(DownloadInfoTest, AFailedCloseOfThe32BitKeyLeavesThe64BitViewUnwritten) {
 
 TEST_F(DownloadInfoTest, AnOldValueIsReplacedAndTheKeysOtherValuesStay) {
     for (auto& view : fake.registry) {
-        view[kKeyPath]["SourceInfo"] = {REG_SZ, "old"};
-        view[kKeyPath]["Other"] = {REG_SZ, "kept"};
+        view[FakeWindowsTest::kProductKey]["SourceInfo"] = {REG_SZ, "old"};
+        view[FakeWindowsTest::kProductKey]["Other"] = {REG_SZ, "kept"};
     }
     RecordInstallSource();
     for (auto& view : fake.registry) {
-        EXPECT_EQ(view[kKeyPath]["SourceInfo"].data.size(), 353u);
-        EXPECT_EQ(view[kKeyPath]["Other"].data, "kept");
+        EXPECT_EQ(view[FakeWindowsTest::kProductKey]["SourceInfo"].data.size(), 353u);
+        EXPECT_EQ(view[FakeWindowsTest::kProductKey]["Other"].data, "kept");
     }
 }
 

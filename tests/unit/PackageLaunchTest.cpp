@@ -9,7 +9,6 @@
 
 namespace {
 
-const char kTempFolder[] = "C:\\Users\\tester\\Temp\\";
 const char kPackagePath[] = "C:\\Users\\tester\\Temp\\VelstromTessalySetup.msi";
 
 // The calls of a run that writes the package in full and launches it.
