@@ -8,11 +8,18 @@ enum PackageLaunchResult {
     kShellRefusedPackage = 2,
 };
 
+// How writing the package file ended.
+enum PackageWriteResult {
+    kPackageWritten,
+    kPackageFileNotCreated,  // nothing could be created under that path
+    kPackageNotWrittenInFull,  // no package to write, or the write or close failed
+};
+
 // Writes the package to the temporary folder and asks the shell to open it.
 // Only failures of its string operations are raised.
 PackageLaunchResult ExtractAndLaunchPackage();
 
-// Replaces the file at pszPath with the package resource. True when every byte
-// was written and the file closed; otherwise whatever this call left partly
-// written is deleted again.
-bool ExtractPackage(const char* pszPath);
+// Replaces the file at pszPath with the package resource. Unless every byte was
+// written and the file closed, whatever this call left partly written is
+// deleted again.
+PackageWriteResult ExtractPackage(const char* pszPath);

@@ -83,7 +83,7 @@ add_custom_command(
 # The target is not called TessalySetup: CMake would take a dependency on the
 # file TessalySetup.exe for one on the target.
 add_executable(bootstrapper WIN32 ${PRODUCT_SOURCES} framework/WinMain_win.cpp framework/TerminateHandler_win.cpp
-                            platform/DllSearchPath_win.cpp
+                            platform/DelayLoadHook_win.cpp
                             ${RES_OBJECT})
 if(SIGNING)
     # The linker's output has a name of its own, so that TessalySetup.exe only
@@ -104,7 +104,31 @@ target_compile_options(bootstrapper PRIVATE -Os -ffunction-sections -fdata-secti
                                             -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
 target_link_options(bootstrapper PRIVATE -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections
                                          -Wl,--no-insert-timestamp)
-target_link_libraries(bootstrapper PRIVATE shell32 advapi32)
+# Only KERNEL32 and the C runtime are bound at start-up. ADVAPI32 and SHELL32
+# are bound at their first call, once the DLL search is confined
+# (platform/DelayLoadHook_win.cpp), through delay-load import libraries made
+# from the lists of the functions that the executable calls.
+find_program(DLLTOOL i686-w64-mingw32-dlltool REQUIRED)
+set(DELAY_IMPORT_LIBRARIES)
+foreach(dll advapi32 shell32)
+    set(library ${CMAKE_BINARY_DIR}/lib${dll}_delay.a)
+    add_custom_command(
+        OUTPUT ${library}
+        COMMAND ${DLLTOOL} --kill-at --input-def ${CMAKE_SOURCE_DIR}/platform/${dll}.def --output-delaylib ${library}
+        DEPENDS ${CMAKE_SOURCE_DIR}/platform/${dll}.def
+        VERBATIM)
+    list(APPEND DELAY_IMPORT_LIBRARIES ${library})
+    # The delay-load pointer of a function starts out pointing into the
+    # function's stub in the library, which ld drops when the code only calls
+    # through the pointer: naming the stubs keeps them.
+    file(STRINGS ${CMAKE_SOURCE_DIR}/platform/${dll}.def functions REGEX "^[A-Za-z]+@[0-9]+$")
+    foreach(function ${functions})
+        target_link_options(bootstrapper PRIVATE -Wl,--undefined=_${function})
+    endforeach()
+endforeach()
+add_custom_target(delay_import_libraries DEPENDS ${DELAY_IMPORT_LIBRARIES})
+add_dependencies(bootstrapper delay_import_libraries)
+target_link_libraries(bootstrapper PRIVATE ${DELAY_IMPORT_LIBRARIES})
 
 # Tests of the built executable, run by CTest in this build folder.
 enable_testing()

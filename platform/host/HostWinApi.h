@@ -26,6 +26,9 @@ typedef char CHAR;
 typedef char16_t WCHAR;  // a UTF-16 code unit, as on Windows
 typedef char* LPSTR;
 typedef const char* LPCSTR;
+typedef WCHAR* LPWSTR;
+typedef const WCHAR* LPCWSTR;
+typedef BOOL* LPBOOL;
 typedef void* LPVOID;
 typedef const void* LPCVOID;
 typedef void* HANDLE;
@@ -41,6 +44,8 @@ typedef HANDLE HGLOBAL;
 typedef HKEY__* HKEY;
 typedef HKEY* PHKEY;
 typedef HWND__* HWND;
+
+typedef INT_PTR(WINAPI* FARPROC)();
 
 struct SECURITY_ATTRIBUTES;
 typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
@@ -68,6 +73,12 @@ typedef OVERLAPPED* LPOVERLAPPED;
 
 #define SW_SHOW 5
 
+#define MAX_PATH 260
+#define CP_ACP 0U
+#define WC_NO_BEST_FIT_CHARS 0x00000400UL
+#define LOAD_WITH_ALTERED_SEARCH_PATH 0x00000008UL
+#define LOAD_LIBRARY_SEARCH_SYSTEM32 0x00000800UL
+
 #define HKEY_LOCAL_MACHINE (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x80000002UL)))
 #define REG_OPTION_NON_VOLATILE 0x00000000UL
 #define REG_SZ 1UL
@@ -76,6 +87,10 @@ typedef OVERLAPPED* LPOVERLAPPED;
 #define KEY_WOW64_32KEY 0x00000200UL
 
 DWORD WINAPI GetTempPathA(DWORD nBufferLength, LPSTR lpBuffer);
+DWORD WINAPI GetTempPathW(DWORD nBufferLength, LPWSTR lpBuffer);
+DWORD WINAPI GetShortPathNameW(LPCWSTR lpszLongPath, LPWSTR lpszShortPath, DWORD cchBuffer);
+int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
+                               LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar, LPBOOL lpUsedDefaultChar);
 BOOL WINAPI DeleteFileA(LPCSTR lpFileName);
 HANDLE WINAPI CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
                           LPSECURITY_ATTRIBUTES lpSecurityAttributes, DWORD dwCreationDisposition,
@@ -90,6 +105,12 @@ DWORD WINAPI SizeofResource(HMODULE hModule, HRSRC hResInfo);
 LPVOID WINAPI LockResource(HGLOBAL hResData);
 
 int WINAPI lstrlenA(LPCSTR lpString);
+
+HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
+FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
+BOOL WINAPI SetDllDirectoryA(LPCSTR lpPathName);
+UINT WINAPI GetSystemDirectoryA(LPSTR lpBuffer, UINT uSize);
+HMODULE WINAPI LoadLibraryExA(LPCSTR lpLibFileName, HANDLE hFile, DWORD dwFlags);
 
 HANDLE WINAPI GetProcessHeap();
 LPVOID WINAPI HeapAlloc(HANDLE hHeap, DWORD dwFlags, SIZE_T dwBytes);

@@ -1,5 +1,6 @@
 #include "tests/fake/FakeWindows.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,6 +31,96 @@ std::string ParentFolder(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
+// Text encodings. The fake's texts are UTF-8; the program's are UTF-16 or ANSI.
+
+std::u32string DecodeUtf8(const std::string& text) {
+    std::u32string decoded;
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const int nTrail = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+        char32_t c = nTrail == 0 ? lead : lead & (0x3F >> nTrail);
+        for (int k = 1; k <= nTrail; ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        decoded += c;
+        i += 1 + nTrail;
+    }
+    return decoded;
+}
+
+std::string EncodeUtf8(const std::u32string& text) {
+    std::string encoded;
+    for (char32_t c : text) {
+        if (c < 0x80) {
+            encoded += static_cast<char>(c);
+        } else if (c < 0x800) {
+            encoded += {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
+        } else if (c < 0x10000) {
+            encoded += {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                        static_cast<char>(0x80 | (c & 0x3F))};
+        } else {
+            encoded += {static_cast<char>(0xF0 | (c >> 18)), static_cast<char>(0x80 | ((c >> 12) & 0x3F)),
+                        static_cast<char>(0x80 | ((c >> 6) & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+        }
+    }
+    return encoded;
+}
+
+std::u16string ToUtf16(const std::string& utf8) {
+    std::u16string utf16;
+    for (char32_t c : DecodeUtf8(utf8)) {
+        if (c < 0x10000) {
+            utf16 += static_cast<char16_t>(c);
+        } else {
+            utf16 += {static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)),
+                      static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF))};
+        }
+    }
+    return utf16;
+}
+
+std::string FromUtf16(LPCWSTR pch, int nLength) {
+    std::u32string decoded;
+    for (int i = 0; i < nLength; ++i) {
+        char32_t c = pch[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < nLength) c = 0x10000 + ((c - 0xD800) << 10) + (pch[++i] - 0xDC00);
+        decoded += c;
+    }
+    return EncodeUtf8(decoded);
+}
+
+// The ANSI code page: Latin-1, plus a few look-alikes where best fit is allowed.
+std::string ToAnsi(const std::string& utf8, bool bBestFit, bool* pUsedDefault) {
+    static const std::map<char32_t, char> kBestFit = {{U'Ł', 'L'}, {U'ł', 'l'}, {U'ź', 'z'}, {U'ż', 'z'}, {U'Ω', 'O'}};
+    std::string ansi;
+    for (char32_t c : DecodeUtf8(utf8)) {
+        const auto fit = kBestFit.find(c);
+        if (c < 0x100) {
+            ansi += static_cast<char>(c);
+        } else if (bBestFit && fit != kBestFit.end()) {
+            ansi += fit->second;
+        } else {
+            ansi += '?';
+            if (pUsedDefault != nullptr) *pUsedDefault = true;
+        }
+    }
+    return ansi;
+}
+
+std::string AnsiToUtf8(const std::string& ansi) {
+    std::u32string decoded;
+    for (char c : ansi) decoded += static_cast<unsigned char>(c);
+    return EncodeUtf8(decoded);
+}
+
+// Copies text and a NUL into a buffer of nRoom code units, as the GetXxxPath
+// calls do: the length copied, or the room needed when it does not fit.
+template <typename XCHAR>
+DWORD CopyOut(const std::basic_string<XCHAR>& text, XCHAR* pBuffer, DWORD nRoom) {
+    const DWORD nLength = static_cast<DWORD>(text.size());
+    if (nLength + 1 > nRoom) return nLength + 1;
+    std::copy(text.c_str(), text.c_str() + nLength + 1, pBuffer);
+    return nLength;
+}
+
 }  // namespace
 
 FakeWindows& FakeWindows::Get() {
@@ -58,18 +149,46 @@ std::string FakeWindows::DataName(const void* p) const {
     return p == nullptr ? "NULL" : "a copy";
 }
 
-bool FakeWindows::FolderExists(const std::string& path) const {
-    const std::string folder = ParentFolder(path);
+bool FakeWindows::FolderExists(LPCSTR pszAnsiPath) const {
+    const std::string folder = ParentFolder(AnsiToUtf8(pszAnsiPath));
     return folder.empty() || directories.count(folder) != 0;
 }
 
 DWORD FakeWindows::GetTempPathA(DWORD nBufferLength, LPSTR lpBuffer) {
     calls.push_back("GetTempPathA(" + std::to_string(nBufferLength) + ")");
-    const DWORD nLength = static_cast<DWORD>(tempPath.size());
-    if (nLength == 0) return 0;
-    if (nLength + 1 > nBufferLength) return nLength + 1;  // too small: nothing written
-    std::memcpy(lpBuffer, tempPath.c_str(), nLength + 1);
-    return nLength;
+    return tempPath.empty() ? 0 : CopyOut(ToAnsi(tempPath, true, nullptr), lpBuffer, nBufferLength);
+}
+
+DWORD FakeWindows::GetTempPathW(DWORD nBufferLength, LPWSTR lpBuffer) {
+    calls.push_back("GetTempPathW(" + std::to_string(nBufferLength) + ")");
+    return tempPath.empty() ? 0 : CopyOut(ToUtf16(tempPath), lpBuffer, nBufferLength);
+}
+
+DWORD FakeWindows::GetShortPathNameW(LPCWSTR lpszLongPath, LPWSTR lpszShortPath, DWORD cchBuffer) {
+    std::u16string longPath(lpszLongPath);
+    const std::string path = FromUtf16(lpszLongPath, static_cast<int>(longPath.size()));
+    calls.push_back("GetShortPathNameW(" + Quote(path.c_str()) + ", " + std::to_string(cchBuffer) + ")");
+    const auto found = shortNames.find(path);
+    // Without a short name, an existing folder keeps its long one.
+    if (found == shortNames.end()) return directories.count(ParentFolder(path)) == 0 ? 0 : CopyOut(longPath, lpszShortPath, cchBuffer);
+    return CopyOut(ToUtf16(found->second), lpszShortPath, cchBuffer);
+}
+
+int FakeWindows::WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
+                                     LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
+                                     LPBOOL lpUsedDefaultChar) {
+    const std::string text = FromUtf16(lpWideCharStr, cchWideChar);
+    calls.push_back("WideCharToMultiByte(" + std::to_string(CodePage) + ", " + Hex(dwFlags) + ", " +
+                    Quote(text.c_str()) + ", " + std::to_string(cchWideChar) + ", " +
+                    std::to_string(cbMultiByte) + ", " + Quote(lpDefaultChar) + ", " +
+                    (lpUsedDefaultChar == nullptr ? "NULL" : "used") + ")");
+    bool bUsedDefault = false;
+    const std::string ansi = ToAnsi(text, (dwFlags & WC_NO_BEST_FIT_CHARS) == 0, &bUsedDefault);
+    if (lpUsedDefaultChar != nullptr) *lpUsedDefaultChar = bUsedDefault;
+    if (cbMultiByte == 0) return static_cast<int>(ansi.size());
+    if (static_cast<int>(ansi.size()) > cbMultiByte) return 0;
+    std::memcpy(lpMultiByteStr, ansi.data(), ansi.size());
+    return static_cast<int>(ansi.size());
 }
 
 BOOL FakeWindows::DeleteFileA(LPCSTR lpFileName) {
@@ -138,6 +257,45 @@ LPVOID FakeWindows::LockResource(HGLOBAL hResData) {
 int FakeWindows::lstrlenA(LPCSTR lpString) {
     calls.push_back("lstrlenA(" + std::to_string(lpString == nullptr ? 0 : std::strlen(lpString)) + " chars)");
     return lpString == nullptr ? 0 : static_cast<int>(std::strlen(lpString));
+}
+
+HMODULE FakeWindows::GetModuleHandleA(LPCSTR lpModuleName) {
+    calls.push_back("GetModuleHandleA(" + Quote(lpModuleName) + ")");
+    return reinterpret_cast<HMODULE>(0x7b600000);
+}
+
+namespace {
+BOOL WINAPI RoutedSetDefaultDllDirectories(DWORD flags) {
+    FakeHeap::InFake inFake;
+    return FakeWindows::Get().SetDefaultDllDirectories(flags);
+}
+}  // namespace
+
+FARPROC FakeWindows::GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
+    calls.push_back("GetProcAddress(" + Hex(reinterpret_cast<ULONG_PTR>(hModule)) + ", " + Quote(lpProcName) + ")");
+    if (!hasSetDefaultDllDirectories || std::string(lpProcName) != "SetDefaultDllDirectories") return nullptr;
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RoutedSetDefaultDllDirectories));
+}
+
+BOOL FakeWindows::SetDefaultDllDirectories(DWORD DirectoryFlags) {
+    calls.push_back("SetDefaultDllDirectories(" + Hex(DirectoryFlags) + ")");
+    return failSetDefaultDllDirectories ? FALSE : TRUE;
+}
+
+BOOL FakeWindows::SetDllDirectoryA(LPCSTR lpPathName) {
+    calls.push_back("SetDllDirectoryA(" + Quote(lpPathName) + ")");
+    return TRUE;
+}
+
+UINT FakeWindows::GetSystemDirectoryA(LPSTR lpBuffer, UINT uSize) {
+    calls.push_back("GetSystemDirectoryA(" + std::to_string(uSize) + ")");
+    return CopyOut(std::string("C:\\Windows\\system32"), lpBuffer, uSize);
+}
+
+HMODULE FakeWindows::LoadLibraryExA(LPCSTR lpLibFileName, HANDLE hFile, DWORD dwFlags) {
+    calls.push_back("LoadLibraryExA(" + Quote(lpLibFileName) + ", " + (hFile == nullptr ? "NULL" : "file") + ", " +
+                    Hex(dwFlags) + ")");
+    return reinterpret_cast<HMODULE>(0x10000000);
 }
 
 LSTATUS FakeWindows::RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass, DWORD dwOptions,
@@ -246,6 +404,11 @@ auto Route(Args... args) {
 }  // namespace
 
 DWORD WINAPI GetTempPathA(DWORD n, LPSTR p) { return Route<&FakeWindows::GetTempPathA>(n, p); }
+DWORD WINAPI GetTempPathW(DWORD n, LPWSTR p) { return Route<&FakeWindows::GetTempPathW>(n, p); }
+DWORD WINAPI GetShortPathNameW(LPCWSTR l, LPWSTR s, DWORD n) { return Route<&FakeWindows::GetShortPathNameW>(l, s, n); }
+int WINAPI WideCharToMultiByte(UINT cp, DWORD f, LPCWSTR w, int nw, LPSTR a, int na, LPCSTR d, LPBOOL u) {
+    return Route<&FakeWindows::WideCharToMultiByte>(cp, f, w, nw, a, na, d, u);
+}
 BOOL WINAPI DeleteFileA(LPCSTR p) { return Route<&FakeWindows::DeleteFileA>(p); }
 HANDLE WINAPI CreateFileA(LPCSTR p, DWORD a, DWORD s, LPSECURITY_ATTRIBUTES sa, DWORD d, DWORD f, HANDLE t) {
     return Route<&FakeWindows::CreateFileA>(p, a, s, sa, d, f, t);
@@ -259,6 +422,11 @@ HGLOBAL WINAPI LoadResource(HMODULE m, HRSRC r) { return Route<&FakeWindows::Loa
 DWORD WINAPI SizeofResource(HMODULE m, HRSRC r) { return Route<&FakeWindows::SizeofResource>(m, r); }
 LPVOID WINAPI LockResource(HGLOBAL r) { return Route<&FakeWindows::LockResource>(r); }
 int WINAPI lstrlenA(LPCSTR p) { return Route<&FakeWindows::lstrlenA>(p); }
+HMODULE WINAPI GetModuleHandleA(LPCSTR n) { return Route<&FakeWindows::GetModuleHandleA>(n); }
+FARPROC WINAPI GetProcAddress(HMODULE m, LPCSTR n) { return Route<&FakeWindows::GetProcAddress>(m, n); }
+BOOL WINAPI SetDllDirectoryA(LPCSTR p) { return Route<&FakeWindows::SetDllDirectoryA>(p); }
+UINT WINAPI GetSystemDirectoryA(LPSTR p, UINT n) { return Route<&FakeWindows::GetSystemDirectoryA>(p, n); }
+HMODULE WINAPI LoadLibraryExA(LPCSTR p, HANDLE h, DWORD f) { return Route<&FakeWindows::LoadLibraryExA>(p, h, f); }
 LSTATUS WINAPI RegCreateKeyExA(HKEY k, LPCSTR s, DWORD r, LPSTR c, DWORD o, REGSAM m, LPSECURITY_ATTRIBUTES sa,
                                PHKEY out, LPDWORD d) {
     return Route<&FakeWindows::RegCreateKeyExA>(k, s, r, c, o, m, sa, out, d);

@@ -1,7 +1,9 @@
 #pragma once
 // An in-memory Windows for the unit tests: a file system with a temporary
 // folder, the module's resources, a registry with a 32-bit and a 64-bit view,
-// a shell and a process heap. Every call is logged with its arguments, and
+// a shell, a DLL loader and a process heap. Texts are held in UTF-8; the ANSI
+// code page is Latin-1 with a few best-fit look-alikes (Ł as L, ź as z, Ω as
+// O) and '?' for every other letter it lacks. Every call is logged with its arguments, and
 // switches make each call fail the way the real one can.
 #include <map>
 #include <set>
@@ -32,8 +34,9 @@ public:
     HMODULE Module() const { return reinterpret_cast<HMODULE>(0x400000); }
 
     // The machine.
-    std::string tempPath;               // what GetTempPathA reports
-    std::set<std::string> directories;  // existing folders, without a final separator
+    std::string tempPath;                           // the user's temporary folder
+    std::set<std::string> directories;              // existing folders, without a final separator
+    std::map<std::string, std::string> shortNames;  // folder -> its short form, with final separators
     std::map<std::string, std::string> files;
     std::set<std::string> lockedFiles;  // neither deletable nor writable (read-only, or open elsewhere)
     std::map<std::pair<std::string, int>, std::string> resources;  // (type, id) -> bytes
@@ -49,6 +52,8 @@ public:
     bool failLockResource = false;
     int failRegCloseKeyNumber = 0;  // the n-th RegCloseKey fails (1-based); 0 for none
     INT_PTR shellResult = 42;       // what ShellExecuteA returns; 32 or less is a refusal
+    bool hasSetDefaultDllDirectories = true;   // false: a system before it
+    bool failSetDefaultDllDirectories = false;
 
     // What happened.
     std::vector<std::string> calls;
@@ -62,6 +67,10 @@ public:
 
     // Implementation of the Windows calls.
     DWORD GetTempPathA(DWORD nBufferLength, LPSTR lpBuffer);
+    DWORD GetTempPathW(DWORD nBufferLength, LPWSTR lpBuffer);
+    DWORD GetShortPathNameW(LPCWSTR lpszLongPath, LPWSTR lpszShortPath, DWORD cchBuffer);
+    int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
+                            LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar, LPBOOL lpUsedDefaultChar);
     BOOL DeleteFileA(LPCSTR lpFileName);
     HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode, LPSECURITY_ATTRIBUTES lpSa,
                        DWORD dwCreationDisposition, DWORD dwFlagsAndAttributes, HANDLE hTemplateFile);
@@ -72,6 +81,12 @@ public:
     DWORD SizeofResource(HMODULE hModule, HRSRC hResInfo);
     LPVOID LockResource(HGLOBAL hResData);
     int lstrlenA(LPCSTR lpString);
+    HMODULE GetModuleHandleA(LPCSTR lpModuleName);
+    FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
+    BOOL SetDefaultDllDirectories(DWORD DirectoryFlags);
+    BOOL SetDllDirectoryA(LPCSTR lpPathName);
+    UINT GetSystemDirectoryA(LPSTR lpBuffer, UINT uSize);
+    HMODULE LoadLibraryExA(LPCSTR lpLibFileName, HANDLE hFile, DWORD dwFlags);
     LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass, DWORD dwOptions,
                             REGSAM samDesired, LPSECURITY_ATTRIBUTES lpSa, PHKEY phkResult, LPDWORD lpdwDisposition);
     LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData,
@@ -89,7 +104,7 @@ private:
     std::string Name(HMODULE hModule) const;
     std::string Name(HRSRC hResInfo) const;
     std::string DataName(const void* p) const;
-    bool FolderExists(const std::string& path) const;
+    bool FolderExists(LPCSTR pszAnsiPath) const;
 
     std::map<int, std::string> m_openFiles;  // handle number -> path
     std::map<int, OpenKey> m_openKeys;       // handle number -> key
