@@ -147,6 +147,13 @@ target_link_libraries(shell_only PRIVATE shell32)
 add_executable(HoldFile tests/e2e/HoldFile.cpp)
 target_link_options(HoldFile PRIVATE -static -static-libgcc -static-libstdc++)
 
+# A DLL to plant under the names of system DLLs, for the scenario under Wine.
+add_library(PlantedDll SHARED tests/e2e/PlantedDll.cpp)
+set_target_properties(PlantedDll PROPERTIES PREFIX "")
+target_compile_options(PlantedDll PRIVATE -Os -fno-exceptions)
+target_link_options(PlantedDll PRIVATE -nostdlib -s -Wl,-e,_DllMain@12)
+target_link_libraries(PlantedDll PRIVATE kernel32)
+
 set(TEST_ENV
     "TESSALY_EXE=${EXECUTABLE}"
     "TESSALY_PACKAGE=${PACKAGE}"
@@ -155,6 +162,9 @@ set(TEST_ENV
     "TESSALY_PYTHON=${TESSALY_PYTHON}"
     "TESSALY_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
     "HOLD_FILE_EXE=$<TARGET_FILE:HoldFile>"
+    "PLANTED_DLL=$<TARGET_FILE:PlantedDll>"
+    "CONTROL_EXE=$<TARGET_FILE:shell_only>"
+    "NOOP_EXE=$<TARGET_FILE:noop>"
     "WINE_TEMPLATE=${CMAKE_BINARY_DIR}/wine-template")
 
 add_test(NAME resources COMMAND ${TESSALY_PYTHON} ${CMAKE_SOURCE_DIR}/tests/resources/check_resources.py)
@@ -170,7 +180,7 @@ set_tests_properties(release_signing PROPERTIES FIXTURES_REQUIRED wine)
 add_test(NAME wine_template COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/make_template.sh)
 set_tests_properties(wine_template PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${TEST_ENV}")
 foreach(scenario installs_package records_install_source hardening replaces_old_package locked_package
-                 missing_temp_folder unusual_temp_folder read_only_folder)
+                 missing_temp_folder unusual_temp_folder unspellable_temp_folder read_only_folder planted_dlls)
     add_test(NAME e2e_${scenario} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/${scenario}.sh)
     set_tests_properties(e2e_${scenario} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${TEST_ENV}")
 endforeach()
