@@ -56,6 +56,7 @@ encoder=$(build/bench/encoder_bench)
 figure() { printf '| %s | %s | %s |\n' "$1" "$2" "$3"; }
 echo "| Benchmark | Figure | Target |"
 echo "|---|---|---|"
+figure "Wine's 32-bit side" "$(tools/wine32.sh route)" "(emulated, times are about ten times longer; the ratios still compare)"
 figure "Size outside the resources" "$code_bytes bytes ($((code_bytes / 1024)) KiB; the file is $file_bytes bytes)" "at most 65536 bytes"
 ms() { awk -v us="$1" 'BEGIN { printf "%.1f ms", us / 1000 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }

@@ -177,10 +177,12 @@ foreach(release reproducible signing)
 endforeach()
 set_tests_properties(release_signing PROPERTIES FIXTURES_REQUIRED wine)
 
+add_test(NAME wine32_check COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/wine32_check.sh)
 add_test(NAME wine_template COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/make_template.sh)
 set_tests_properties(wine_template PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${TEST_ENV}")
 foreach(scenario installs_package records_install_source hardening replaces_old_package locked_package
                  missing_temp_folder unusual_temp_folder unspellable_temp_folder read_only_folder planted_dlls)
     add_test(NAME e2e_${scenario} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/${scenario}.sh)
-    set_tests_properties(e2e_${scenario} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${TEST_ENV}")
+    # A scenario that hangs fails, with time to spare where Wine's 32-bit side is emulated.
+    set_tests_properties(e2e_${scenario} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${TEST_ENV}" TIMEOUT 600)
 endforeach()

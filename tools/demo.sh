@@ -15,7 +15,7 @@ echo "Preparing a Wine prefix..."
 make_template
 new_prefix
 
-echo "Running $TESSALY_EXE"
+echo "Running $TESSALY_EXE (Wine's 32-bit side: $(tools/wine32.sh route))"
 run_setup
 package="$(temp_folder)/VelstromTessalySetup.msi"
 

@@ -14,27 +14,61 @@ PRODUCT_CODE="{6F3B2A91-4C1D-4E7A-9B52-0D8E5C7A1F34}"
 
 . "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 
-# Makes the template prefix unless it is there already.
+# Makes the template prefix unless it is there already; what Wine said stays
+# in $WINE_TEMPLATE.log, and its end is shown when that fails.
 make_template() {
     [ -f "$WINE_TEMPLATE/.complete" ] && return 0
     rm -rf "$WINE_TEMPLATE" "$WINE_TEMPLATE.part"
-    WINEPREFIX="$WINE_TEMPLATE.part" wineboot -i >/dev/null 2>&1 || return 1
-    WINEPREFIX="$WINE_TEMPLATE.part" wineserver -w
+    (
+        export WINEPREFIX=$WINE_TEMPLATE.part
+        wineboot -i || exit 1
+        # A program that crashes just ends: Wine starts no debugger for it,
+        # which would never finish under emulation.
+        for view in 32 64; do
+            wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f \
+                "/reg:$view" || exit 1
+        done
+        wineserver -w
+    ) >"$WINE_TEMPLATE.log" 2>&1 || {
+        echo "could not make the Wine prefix $WINE_TEMPLATE; the end of what Wine said ($WINE_TEMPLATE.log):" >&2
+        tail -n 5 "$WINE_TEMPLATE.log" | sed 's/^/  /' >&2
+        return 1
+    }
     touch "$WINE_TEMPLATE.part/.complete"
     mv "$WINE_TEMPLATE.part" "$WINE_TEMPLATE"
 }
 
-# Copies the template into a fresh prefix and exports WINEPREFIX for it.
+# Wine only reads the program images of a prefix (DLLs and EXEs); a scenario's
+# copy shares them with the template through hard links and copies the rest,
+# which Wine may rewrite in place. A shared file that was written anyway would
+# change the template for every later scenario: that stops the run.
+SHARED_FILES=(-iname '*.dll' -o -iname '*.exe')
+
+# Fails, naming them, when files of the template changed since it was made.
+template_is_pristine() {
+    local changed
+    changed=$(find "$WINE_TEMPLATE" -type f -newer "$WINE_TEMPLATE/.complete" | head -n 3)
+    [ -z "$changed" ] && return 0
+    echo "the template prefix $WINE_TEMPLATE was changed through a file that a scenario shares with it:" \
+        "$changed; remove the template to make it anew" >&2
+    return 1
+}
+
+# Makes a fresh prefix from the template and exports WINEPREFIX for it.
 new_prefix() {
+    template_is_pristine || exit 1
     export WINEPREFIX
     WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-e2e.XXXXXX")
-    cp -a "$WINE_TEMPLATE/." "$WINEPREFIX/"
+    cp -a --link "$WINE_TEMPLATE/." "$WINEPREFIX/"
+    (cd "$WINE_TEMPLATE" && find . -type f -not \( "${SHARED_FILES[@]}" \) -print0 |
+        xargs -0 cp -a --parents --remove-destination -t "$WINEPREFIX")
     trap drop_prefix EXIT
 }
 
 drop_prefix() {
     wineserver -k >/dev/null 2>&1 || true
     rm -rf "$WINEPREFIX"
+    template_is_pristine || exit 1
 }
 
 # The prefix's temporary folder, where the package is extracted.
