@@ -33,8 +33,8 @@ run_from_downloads() {
     exit_code=0
     (cd "$work" && WINEDEBUG=+loaddll wine "C:\\Downloads\\$1") 2>"$WINEPREFIX/loaddll.log" || exit_code=$?
     local process
-    process=$(grep -m1 -F "Downloads\\\\$1\"" "$WINEPREFIX/loaddll.log" | cut -d: -f1)
-    loaded=$(grep "^$process:trace:loaddll:.* Loaded L\"" "$WINEPREFIX/loaddll.log" |
+    process=$(grep -a -m1 -F "Downloads\\\\$1\"" "$WINEPREFIX/loaddll.log" | cut -d: -f1)
+    loaded=$(grep -a "^$process:trace:loaddll:.* Loaded L\"" "$WINEPREFIX/loaddll.log" |
         sed -E 's/.* Loaded L"([^"]*)".*/\1/; s/\\\\/\\/g')
 }
 
