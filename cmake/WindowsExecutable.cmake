@@ -110,6 +110,7 @@ target_link_options(bootstrapper PRIVATE -static -static-libgcc -static-libstdc+
 # from the lists of the functions that the executable calls.
 find_program(DLLTOOL i686-w64-mingw32-dlltool REQUIRED)
 set(DELAY_IMPORT_LIBRARIES)
+set(DELAY_IMPORT_STUBS)
 foreach(dll advapi32 shell32)
     set(library ${CMAKE_BINARY_DIR}/lib${dll}_delay.a)
     add_custom_command(
@@ -123,12 +124,17 @@ foreach(dll advapi32 shell32)
     # through the pointer: naming the stubs keeps them.
     file(STRINGS ${CMAKE_SOURCE_DIR}/platform/${dll}.def functions REGEX "^[A-Za-z]+@[0-9]+$")
     foreach(function ${functions})
-        target_link_options(bootstrapper PRIVATE -Wl,--undefined=_${function})
+        list(APPEND DELAY_IMPORT_STUBS -Wl,--undefined=_${function})
     endforeach()
 endforeach()
 add_custom_target(delay_import_libraries DEPENDS ${DELAY_IMPORT_LIBRARIES})
-add_dependencies(bootstrapper delay_import_libraries)
-target_link_libraries(bootstrapper PRIVATE ${DELAY_IMPORT_LIBRARIES})
+
+function(bind_system_dlls_after_start_up target)
+    add_dependencies(${target} delay_import_libraries)
+    target_link_libraries(${target} PRIVATE ${DELAY_IMPORT_LIBRARIES})
+    target_link_options(${target} PRIVATE ${DELAY_IMPORT_STUBS})
+endfunction()
+bind_system_dlls_after_start_up(bootstrapper)
 
 # Tests of the built executable, run by CTest in this build folder.
 enable_testing()
@@ -154,6 +160,14 @@ target_compile_options(PlantedDll PRIVATE -Os -fno-exceptions)
 target_link_options(PlantedDll PRIVATE -nostdlib -s -Wl,-e,_DllMain@12)
 target_link_libraries(PlantedDll PRIVATE kernel32)
 
+# A program that binds ADVAPI32 as the bootstrapper does where the DLL search
+# cannot be confined, for the same scenario.
+add_executable(unconfined_binding WIN32 tests/e2e/UnconfinedBinding.cpp platform/DllSearchPath.cpp
+                                        platform/DelayLoadHook_win.cpp)
+target_include_directories(unconfined_binding PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_options(unconfined_binding PRIVATE -static -static-libgcc -static-libstdc++ -s)
+bind_system_dlls_after_start_up(unconfined_binding)
+
 set(TEST_ENV
     "TESSALY_EXE=${EXECUTABLE}"
     "TESSALY_PACKAGE=${PACKAGE}"
@@ -164,6 +178,7 @@ set(TEST_ENV
     "HOLD_FILE_EXE=$<TARGET_FILE:HoldFile>"
     "PLANTED_DLL=$<TARGET_FILE:PlantedDll>"
     "CONTROL_EXE=$<TARGET_FILE:shell_only>"
+    "UNCONFINED_EXE=$<TARGET_FILE:unconfined_binding>"
     "NOOP_EXE=$<TARGET_FILE:noop>"
     "WINE_TEMPLATE=${CMAKE_BINARY_DIR}/wine-template")
 

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # A DLL planted beside the setup (a downloads folder) or in the folder it is
 # started from, named after a DLL that its process loads and preferred over
-# the builtin one, is never loaded into it. A control program that imports
-# SHELL32 at start-up does load such DLLs, so the scenario can tell.
+# the builtin one, is never loaded into it; nor where the system cannot confine
+# the DLL search, which a small program that binds ADVAPI32 the same way
+# shows. A control program that imports SHELL32 at start-up does load such
+# DLLs, so the scenario can tell.
 set -u
 . "$(dirname "$0")/lib.sh"
-: "${PLANTED_DLL:?}" "${CONTROL_EXE:?}" "${NOOP_EXE:?}"
+: "${PLANTED_DLL:?}" "${CONTROL_EXE:?}" "${NOOP_EXE:?}" "${UNCONFINED_EXE:?}"
 
 # DLLs that Windows only ever takes from the system folder (Known DLLs), which
 # every process binds at start-up; Wine does not protect them.
@@ -25,6 +27,7 @@ work=$WINEPREFIX/drive_c/Work
 mkdir -p "$downloads" "$work"
 cp "$TESSALY_EXE" "$downloads/TessalySetup.exe"
 cp "$CONTROL_EXE" "$downloads/Control.exe"
+cp "$UNCONFINED_EXE" "$downloads/Unconfined.exe"
 
 # Starts C:\Downloads\$1 from C:\Work under Wine's loader trace. Its exit code
 # lands in $exit_code and the DLLs its own process loaded (paths, one a line)
@@ -58,6 +61,12 @@ echo "  loaded into the setup's process: $(echo $(grep -v -F TessalySetup.exe <<
 check "the setup still ends with exit code 0 (was $exit_code)" [ "$exit_code" -eq 0 ]
 check "its process loads none of the planted DLLs" [ -z "$(planted_loads)" ]
 check "none of them ran code in it" not ran_in 'TessalySetup.exe'
+
+run_from_downloads Unconfined.exe
+check "where the search cannot be confined, ADVAPI32 is still bound (exit code $exit_code)" [ "$exit_code" -eq 0 ]
+check "from the system folder: $(grep -i -F 'advapi32.dll' <<<"$loaded")" \
+    grep -q -i -F 'C:\windows\system32\advapi32.dll' <<<"$loaded"
+check "and none of the planted DLLs is loaded" [ -z "$(planted_loads)" ]
 
 run_from_downloads Control.exe
 check "the control program loads planted DLLs: $(echo $(planted_loads))" [ -n "$(planted_loads)" ]
