@@ -117,6 +117,20 @@ set_temp_folder() {
         wine reg add 'HKCU\Environment' /v TMP /d "$1" /f >/dev/null 2>&1
 }
 
+# Runs the bootstrapper in a fresh prefix whose TEMP and TMP name the Windows
+# folder $1 (made first), and checks that it installs the product from there.
+check_installs_from_temp_folder() {
+    : "${TESSALY_PACKAGE:?}"
+    new_prefix
+    set_temp_folder "$1"
+    mkdir -p "$(unix_path "$1")"
+    run_setup
+    check "exit code is 0 (was $exit_code)" [ "$exit_code" -eq 0 ]
+    check "the package is written into that folder, byte for byte" \
+        cmp -s "$TESSALY_PACKAGE" "$(unix_path "$1")/VelstromTessalySetup.msi"
+    check "the product is installed" wait_installed 60
+}
+
 # The Unix path of a Windows path on drive C:.
 unix_path() {
     local rest=${1#[Cc]:\\}
