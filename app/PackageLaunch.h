@@ -11,7 +11,7 @@ enum PackageLaunchResult {
 // How writing the package file ended.
 enum PackageWriteResult {
     kPackageWritten,
-    kPackageFileNotCreated,  // nothing could be created under that path
+    kPackageFileNotCreated,    // nothing could be created under that path
     kPackageNotWrittenInFull,  // no package to write, or the write or close failed
 };
 

@@ -170,7 +170,8 @@ DWORD FakeWindows::GetShortPathNameW(LPCWSTR lpszLongPath, LPWSTR lpszShortPath,
     calls.push_back("GetShortPathNameW(" + Quote(path.c_str()) + ", " + std::to_string(cchBuffer) + ")");
     const auto found = shortNames.find(path);
     // Without a short name, an existing folder keeps its long one.
-    if (found == shortNames.end()) return directories.count(ParentFolder(path)) == 0 ? 0 : CopyOut(longPath, lpszShortPath, cchBuffer);
+    if (found == shortNames.end())
+        return directories.count(ParentFolder(path)) == 0 ? 0 : CopyOut(longPath, lpszShortPath, cchBuffer);
     return CopyOut(ToUtf16(found->second), lpszShortPath, cchBuffer);
 }
 
@@ -179,9 +180,8 @@ int FakeWindows::WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWid
                                      LPBOOL lpUsedDefaultChar) {
     const std::string text = FromUtf16(lpWideCharStr, cchWideChar);
     calls.push_back("WideCharToMultiByte(" + std::to_string(CodePage) + ", " + Hex(dwFlags) + ", " +
-                    Quote(text.c_str()) + ", " + std::to_string(cchWideChar) + ", " +
-                    std::to_string(cbMultiByte) + ", " + Quote(lpDefaultChar) + ", " +
-                    (lpUsedDefaultChar == nullptr ? "NULL" : "used") + ")");
+                    Quote(text.c_str()) + ", " + std::to_string(cchWideChar) + ", " + std::to_string(cbMultiByte) +
+                    ", " + Quote(lpDefaultChar) + ", " + (lpUsedDefaultChar == nullptr ? "NULL" : "used") + ")");
     bool bUsedDefault = false;
     const std::string ansi = ToAnsi(text, (dwFlags & WC_NO_BEST_FIT_CHARS) == 0, &bUsedDefault);
     if (lpUsedDefaultChar != nullptr) *lpUsedDefaultChar = bUsedDefault;

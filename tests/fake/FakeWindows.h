@@ -50,9 +50,9 @@ public:
     bool failClose = false;
     bool failLoadResource = false;
     bool failLockResource = false;
-    int failRegCloseKeyNumber = 0;  // the n-th RegCloseKey fails (1-based); 0 for none
-    INT_PTR shellResult = 42;       // what ShellExecuteA returns; 32 or less is a refusal
-    bool hasSetDefaultDllDirectories = true;   // false: a system before it
+    int failRegCloseKeyNumber = 0;            // the n-th RegCloseKey fails (1-based); 0 for none
+    INT_PTR shellResult = 42;                 // what ShellExecuteA returns; 32 or less is a refusal
+    bool hasSetDefaultDllDirectories = true;  // false: a system before it
     bool failSetDefaultDllDirectories = false;
 
     // What happened.
@@ -69,8 +69,8 @@ public:
     DWORD GetTempPathA(DWORD nBufferLength, LPSTR lpBuffer);
     DWORD GetTempPathW(DWORD nBufferLength, LPWSTR lpBuffer);
     DWORD GetShortPathNameW(LPCWSTR lpszLongPath, LPWSTR lpszShortPath, DWORD cchBuffer);
-    int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
-                            LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar, LPBOOL lpUsedDefaultChar);
+    int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar, LPSTR lpMultiByteStr,
+                            int cbMultiByte, LPCSTR lpDefaultChar, LPBOOL lpUsedDefaultChar);
     BOOL DeleteFileA(LPCSTR lpFileName);
     HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode, LPSECURITY_ATTRIBUTES lpSa,
                        DWORD dwCreationDisposition, DWORD dwFlagsAndAttributes, HANDLE hTemplateFile);

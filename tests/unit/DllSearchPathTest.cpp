@@ -32,10 +32,13 @@ const char kGetProc[] = "GetProcAddress(0x7b600000, \"SetDefaultDllDirectories\"
 INSTANTIATE_TEST_SUITE_P(
     Systems, DllSearchPathTest,
     ::testing::Values(
-        DllSearchCase{"WithSetDefaultDllDirectories", true, false, true,
-                      {kLookUp, kGetProc, "SetDefaultDllDirectories(0x800)"}},
+        DllSearchCase{
+            "WithSetDefaultDllDirectories", true, false, true, {kLookUp, kGetProc, "SetDefaultDllDirectories(0x800)"}},
         DllSearchCase{"WithoutIt", false, false, false, {kLookUp, kGetProc, "SetDllDirectoryA(\"\")"}},
-        DllSearchCase{"WhereItFails", true, true, false,
+        DllSearchCase{"WhereItFails",
+                      true,
+                      true,
+                      false,
                       {kLookUp, kGetProc, "SetDefaultDllDirectories(0x800)", "SetDllDirectoryA(\"\")"}}),
     [](const ::testing::TestParamInfo<DllSearchCase>& info) { return std::string(info.param.name); });
 

@@ -197,7 +197,8 @@ TEST_F(PackageLaunchTest, AFolderTheAnsiCodePageSpellsKeepsTheOrdinaryCalls) {
     fake.tempPath = "C:\\Users\\José Müller\\Temp\\";  // letters of the code page
     fake.directories = {"C:\\Users\\José Müller\\Temp"};
     EXPECT_EQ(Run(), 0);
-    EXPECT_EQ(fake.calls, ExpectedCalls("C:\\Users\\Jos\xE9 M\xFCller\\Temp\\VelstromTessalySetup.msi", Package().size()));
+    EXPECT_EQ(fake.calls,
+              ExpectedCalls("C:\\Users\\Jos\xE9 M\xFCller\\Temp\\VelstromTessalySetup.msi", Package().size()));
 }
 
 // A temporary folder whose name the ANSI code page cannot spell: GetTempPathA
@@ -224,7 +225,8 @@ TEST_P(UnspellableTempFolderTest, ThePackageGoesToTheFoldersShortFormWhenThatIsA
     if (c.packagePath != nullptr) {
         EXPECT_EQ(Run(), 0);
         EXPECT_EQ(fake.files, (std::map<std::string, std::string>{{c.packagePath, Package()}}));
-        EXPECT_EQ(fake.calls.back(), "ShellExecuteA(NULL, \"open\", \"" + std::string(c.packagePath) + "\", \"\", \"\", 5)");
+        EXPECT_EQ(fake.calls.back(),
+                  "ShellExecuteA(NULL, \"open\", \"" + std::string(c.packagePath) + "\", \"\", \"\", 5)");
         EXPECT_EQ(fake.launchedContents, std::vector<std::string>{Package()});
     } else {
         EXPECT_EQ(Run(), 1);
@@ -236,14 +238,14 @@ TEST_P(UnspellableTempFolderTest, ThePackageGoesToTheFoldersShortFormWhenThatIsA
 
 INSTANTIATE_TEST_SUITE_P(
     Folders, UnspellableTempFolderTest,
-    ::testing::Values(
-        UnspellableFolderCase{"BestFitLetters", "C:\\Users\\Łukasz Źródło\\Temp\\",
-                              "C:\\Users\\UKASZ~1\\Temp\\", "C:\\Users\\UKASZ~1\\Temp\\VelstromTessalySetup.msi"},
-        UnspellableFolderCase{"QuestionMarks", "C:\\Users\\山田\\Temp\\",
-                              "C:\\Users\\5C71~1\\Temp\\", "C:\\Users\\5C71~1\\Temp\\VelstromTessalySetup.msi"},
-        UnspellableFolderCase{"NoShortName", "C:\\Users\\Łukasz\\Temp\\", nullptr, nullptr},
-        UnspellableFolderCase{"ShortNameNotAnsiEither", "C:\\Users\\Łukasz Nowak\\Temp\\",
-                              "C:\\Users\\ŁUKASZ~1\\Temp\\", nullptr}),
+    ::testing::Values(UnspellableFolderCase{"BestFitLetters", "C:\\Users\\Łukasz Źródło\\Temp\\",
+                                            "C:\\Users\\UKASZ~1\\Temp\\",
+                                            "C:\\Users\\UKASZ~1\\Temp\\VelstromTessalySetup.msi"},
+                      UnspellableFolderCase{"QuestionMarks", "C:\\Users\\山田\\Temp\\", "C:\\Users\\5C71~1\\Temp\\",
+                                            "C:\\Users\\5C71~1\\Temp\\VelstromTessalySetup.msi"},
+                      UnspellableFolderCase{"NoShortName", "C:\\Users\\Łukasz\\Temp\\", nullptr, nullptr},
+                      UnspellableFolderCase{"ShortNameNotAnsiEither", "C:\\Users\\Łukasz Nowak\\Temp\\",
+                                            "C:\\Users\\ŁUKASZ~1\\Temp\\", nullptr}),
     [](const ::testing::TestParamInfo<UnspellableFolderCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PackageLaunchTest, TheShortFormIsAskedForOnlyOnceTheAnsiFormFailed) {
