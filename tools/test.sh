@@ -2,7 +2,8 @@
 # Installs what is needed, builds everything and runs every test: the unit
 # tests on the host, again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # a bounded fuzz run of the encoder, then the checks of the built executable
-# and the end-to-end scenarios under Wine.
+# and the end-to-end scenarios under Wine. Where Wine cannot start 32-bit
+# programs, tools/install-deps.sh stops it at once, saying why.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

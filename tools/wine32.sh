@@ -58,6 +58,7 @@ route_emulated() {
     if [ ${#missing[@]} -gt 0 ]; then
         need_root "installing ${missing[*]}"
         say "installing ${missing[*]}"
+        apt-get update -qq
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
     fi
     local file
