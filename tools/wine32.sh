@@ -103,13 +103,16 @@ check() {
     local output status=0
     output=$("$LOADER" --version 2>&1) || status=$?
     [ $status -eq 0 ] && return 0
-    local cause="the kernel refused to run it"
+    local tried="run natively" missing="it is missing: Wine's 32-bit packages are not installed"
+    if emulated; then
+        tried="run under $EMULATOR with $PRELOADER"
+        missing="$EMULATOR, $PRELOADER or $REAL_LOADER is missing"
+    fi
+    local cause="it did not start"
     case "$output" in
         *"Exec format error"*) cause="this kernel executes no 32-bit code" ;;
-        *"No such file"*|*"not found"*) cause="it is missing: Wine's 32-bit packages are not installed" ;;
+        *"No such file"* | *"not found"*) cause=$missing ;;
     esac
-    local tried="run natively"
-    emulated && tried="run under $EMULATOR with $PRELOADER"
     say "Wine cannot start 32-bit Windows programs on this machine: $LOADER --version (${tried}) failed with exit $status, \"$(head -n 1 <<<"$output" | sed -E 's/^.*line [0-9]+: //')\": $cause. Run tools/install-deps.sh as root to route it through qemu-i386-static where the kernel needs that, or set TESSALY_WINE32=emulated to force that route."
     exit 1
 }
