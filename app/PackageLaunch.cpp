@@ -10,10 +10,6 @@ namespace {
 const char kPackageFileName[] = "VelstromTessalySetup.msi";
 const WORD kPackageResourceId = 130;
 
-// Room reserved for the temporary folder's text; the system is offered one
-// character less, so the text has at most kTempPathRoom - 2 characters.
-const int kTempPathRoom = 1024;
-
 CStringA PackagePathIn(const CStringA& strFolder) {
     return K7FsPathT<Traits::K7FsPathStrTraitA>(strFolder).Combine(kPackageFileName);
 }
@@ -22,7 +18,7 @@ CStringA PackagePathIn(const CStringA& strFolder) {
 
 PackageLaunchResult ExtractAndLaunchPackage() {
     CStringA strFolder;
-    GetTempPathA(kTempPathRoom - 1, strFolder.GetBuffer(kTempPathRoom));
+    GetTempPathA(kTempFolderRoom - 1, strFolder.GetBuffer(kTempFolderRoom));
     strFolder.ReleaseBuffer();
 
     CStringA strPackagePath = PackagePathIn(strFolder);

@@ -2,9 +2,6 @@
 
 namespace {
 
-// Room for a folder's text, as for GetTempPathA.
-const int kFolderRoom = 1024;
-
 // strWide in the ANSI code page, or false when the code page cannot spell it
 // exactly: no look-alike letters, no '?' for a letter it lacks.
 bool ToExactAnsi(const CStringW& strWide, CStringA& strAnsi) {
@@ -24,14 +21,14 @@ bool ToExactAnsi(const CStringW& strWide, CStringA& strAnsi) {
 
 bool GetShortTempFolderWhereAnsiFails(CStringA& strFolder) {
     CStringW strLong;
-    GetTempPathW(kFolderRoom - 1, strLong.GetBuffer(kFolderRoom));
+    GetTempPathW(kTempFolderRoom - 1, strLong.GetBuffer(kTempFolderRoom));
     strLong.ReleaseBuffer();
     CStringA strAnsi;
     if (strLong.IsEmpty() || ToExactAnsi(strLong, strAnsi)) return false;
 
     CStringW strShort;
-    const DWORD nShort = GetShortPathNameW(strLong, strShort.GetBuffer(kFolderRoom), kFolderRoom);
-    if (nShort == 0 || nShort >= static_cast<DWORD>(kFolderRoom)) return false;
+    const DWORD nShort = GetShortPathNameW(strLong, strShort.GetBuffer(kTempFolderRoom), kTempFolderRoom);
+    if (nShort == 0 || nShort >= static_cast<DWORD>(kTempFolderRoom)) return false;
     strShort.ReleaseBuffer(static_cast<int>(nShort));
     return ToExactAnsi(strShort, strFolder);
 }

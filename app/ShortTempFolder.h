@@ -1,6 +1,10 @@
 #pragma once
 #include "framework/CStringT.h"
 
+// Room reserved for the temporary folder's text; the system is offered one
+// character less, so the text has at most kTempFolderRoom - 2 characters.
+const int kTempFolderRoom = 1024;
+
 // A user's temporary folder whose name has letters outside the ANSI code page
 // (a Polish name on a Western system, any CJK name) comes back from
 // GetTempPathA with look-alike letters or '?' in their place: a folder that

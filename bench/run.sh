@@ -26,8 +26,7 @@ code_bytes=$((file_bytes - resource_bytes))
 make_template >&2
 new_prefix
 wineserver -p  # stays up between the runs
-cp build/windows/noop.exe "$WINEPREFIX/drive_c/windows/noop.exe"
-wine reg add 'HKCR\Msi.Package\shell\Open\command' /ve /d 'C:\windows\noop.exe "%1"' /f >/dev/null 2>&1
+open_packages_with_noop build/windows/noop.exe
 elapsed_us() {
     local start end
     start=$(date +%s%N)

@@ -131,6 +131,13 @@ check_installs_from_temp_folder() {
     check "the product is installed" wait_installed 60
 }
 
+# Makes the shell open packages with the program $1, one that does nothing, as
+# C:\windows\noop.exe: no installer runs.
+open_packages_with_noop() {
+    cp "$1" "$WINEPREFIX/drive_c/windows/noop.exe"
+    wine reg add 'HKCR\Msi.Package\shell\Open\command' /ve /d 'C:\windows\noop.exe "%1"' /f >/dev/null 2>&1
+}
+
 # The Unix path of a Windows path on drive C:.
 unix_path() {
     local rest=${1#[Cc]:\\}

@@ -19,9 +19,7 @@ KNOWN_DLLS="ntdll kernel32 kernelbase msvcrt"
 WINE_DELAY_LOADED="ole32 combase rpcrt4"
 
 new_prefix
-# The shell opens packages with a program that does nothing: no installer runs.
-cp "$NOOP_EXE" "$WINEPREFIX/drive_c/windows/noop.exe"
-wine reg add 'HKCR\Msi.Package\shell\Open\command' /ve /d 'C:\windows\noop.exe "%1"' /f >/dev/null 2>&1
+open_packages_with_noop "$NOOP_EXE"
 downloads=$WINEPREFIX/drive_c/Downloads
 work=$WINEPREFIX/drive_c/Work
 mkdir -p "$downloads" "$work"
